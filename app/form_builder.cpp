@@ -1,0 +1,235 @@
+#include "form_builder.h"
+
+#include "design.h"
+#include "widgets.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <map>
+#include <string>
+
+namespace {
+const char *const autoSizeProperty = "autoSize";
+
+QRect designRect(const ControlSpec &spec)
+{
+    return {Design::pixels(spec.left), Design::pixels(spec.top), Design::pixels(spec.width),
+            Design::pixels(spec.height)};
+}
+
+QFont designFont(const std::optional<FontSpec> &spec)
+{
+    const FontSpec f = spec.value_or(FontSpec{"MS Sans Serif", 8.25});
+    QFont font(QString::fromLatin1(Design::installedFamily(f.family)));
+    font.setPointSizeF(f.points);
+    font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(f.italic);
+    return font;
+}
+
+QColor toQColor(Rgb c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
+
+void applyCommon(QWidget *w, const ControlSpec &spec)
+{
+    w->setObjectName(QString::fromLatin1(spec.name));
+    w->setGeometry(designRect(spec));
+    w->setFont(designFont(spec.font));
+    w->setEnabled(spec.enabled);
+    QPalette pal = w->palette();
+    if (spec.foreColour) {
+        pal.setColor(QPalette::WindowText, toQColor(*spec.foreColour));
+        pal.setColor(QPalette::ButtonText, toQColor(*spec.foreColour));
+        pal.setColor(QPalette::Text, toQColor(*spec.foreColour));
+    }
+    if (spec.backColour) {
+        pal.setColor(QPalette::Window, toQColor(*spec.backColour));
+        pal.setColor(QPalette::Button, toQColor(*spec.backColour));
+        pal.setColor(QPalette::Base, toQColor(*spec.backColour));
+    }
+    w->setPalette(pal);
+    const QString tip = QString::fromUtf8(spec.toolTip);
+    if (!tip.isEmpty()) {
+        w->setToolTip(tip);
+        w->setAccessibleDescription(tip);
+    }
+    if (*spec.accessibleName)
+        w->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    if (spec.handPointer)
+        w->setCursor(Qt::PointingHandCursor);
+}
+
+QPixmap picture(const char *path)
+{
+    return *path ? QPixmap(QString::fromLatin1(path)) : QPixmap();
+}
+
+QLabel *makeLabel(QWidget *parent, const ControlSpec &spec)
+{
+    QLabel *label = spec.name == std::string("Label8") ? new ClickLabel(parent) : new QLabel(parent);
+    applyCommon(label, spec);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setAutoFillBackground(!spec.transparent);
+    if (spec.border) {
+        label->setFrameShape(QFrame::Box);
+        label->setLineWidth(1);
+    }
+    label->setProperty(autoSizeProperty, spec.autoSize);
+    label->setText(QString::fromUtf8(spec.text));   // at its design size until the caption changes
+    return label;
+}
+
+QWidget *makeControl(QWidget *parent, const ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case Kind::Timer:
+        return nullptr;
+    case Kind::PictureBox: {
+        auto *box = new PictureBox(parent);
+        applyCommon(box, spec);
+        box->setPicture(picture(spec.picture));
+        return box;
+    }
+    case Kind::TextBox: {
+        auto *edit = new QLineEdit(parent);
+        applyCommon(edit, spec);
+        edit->setMaxLength(spec.maxLength);
+        edit->setText(QString::fromUtf8(spec.text));
+        return edit;
+    }
+    case Kind::Button: {
+        QPushButton *button;
+        if (*spec.picture) {
+            auto *graphical = new PictureButton(parent);
+            graphical->setPictures(picture(spec.picture), picture(spec.pressedPicture),
+                                   picture(spec.disabledPicture));
+            button = graphical;
+        } else {
+            button = new QPushButton(parent);
+        }
+        applyCommon(button, spec);
+        button->setText(QString::fromUtf8(spec.text));
+        // Enter on the focused button presses it, as on any desktop dialog.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case Kind::Label:
+        return makeLabel(parent, spec);
+    case Kind::Image: {
+        auto *image = new QLabel(parent);
+        applyCommon(image, spec);
+        image->setPixmap(picture(spec.picture));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+QMenuBar *buildMenu(QWidget *parent, std::map<std::string, QObject *> &made)
+{
+    auto *bar = new QMenuBar(parent);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    std::map<std::string, QMenu *> menus;
+    // An entry with entries of its own becomes a submenu.
+    auto hasChildren = [](const char *name) {
+        for (const MenuSpec &m : Design::menu()) {
+            if (std::string(m.parent) == name)
+                return true;
+        }
+        return false;
+    };
+    for (const MenuSpec &m : Design::menu()) {
+        const QString caption = QString::fromUtf8(m.caption);
+        QAction *action;
+        if (hasChildren(m.name)) {
+            auto *menu = new ChoosableSubmenus(caption, bar);
+            menu->setObjectName(QString::fromLatin1(m.name));
+            menus[m.name] = menu;
+            action = menu->menuAction();
+            if (*m.parent)
+                menus.at(m.parent)->addMenu(menu);
+            else
+                bar->addMenu(menu);
+        } else {
+            action = menus.at(m.parent)->addAction(caption);
+        }
+        action->setObjectName(QString::fromLatin1(m.name));
+        made[m.name] = action;
+    }
+    return bar;
+}
+}
+
+Controls buildForm(QWidget *parent)
+{
+    auto *form = new QWidget(parent);
+    form->setObjectName(QStringLiteral("Tavola"));
+    form->setFixedSize(Design::pixels(Design::window.clientWidth), Design::pixels(Design::window.clientHeight));
+    form->setAutoFillBackground(true);
+    form->setCursor(QCursor(QPixmap(QString::fromLatin1(Design::window.pointer)), 16, 16));
+
+    std::map<std::string, QObject *> made;
+    std::map<int, QWidget *> byTabIndex;
+    for (const ControlSpec &spec : Design::controls()) {
+        if (spec.kind == Kind::Timer) {
+            auto *timer = new QTimer(form);
+            timer->setObjectName(QString::fromLatin1(spec.name));
+            timer->setInterval(spec.interval);
+            made[spec.name] = timer;
+            continue;
+        }
+        QWidget *w = makeControl(form, spec);
+        made[spec.name] = w;
+        if (spec.tabIndex >= 0)
+            byTabIndex[spec.tabIndex] = w;
+    }
+    for (const char *name : Design::raised())
+        static_cast<QWidget *>(made.at(name))->raise();
+
+    // Tab order follows the design among the controls that can take the focus.
+    QWidget *previous = nullptr;
+    for (const auto &[index, w] : byTabIndex) {
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+
+    Controls c;
+    c.form = form;
+    c.menuBar = buildMenu(parent, made);
+    auto get = [&made]<class T>(const char *name, T *&out) { out = qobject_cast<T *>(made.at(name)); };
+    get("Timer1", c.Timer1);
+    get("txtAnswer", c.txtAnswer);
+    get("cmdNext", c.cmdNext);
+    get("cmdExit", c.cmdExit);
+    get("Label8", c.Label8);
+    get("lblNum1", c.lblNum1);
+    get("lblNum2", c.lblNum2);
+    get("lblMessage", c.lblMessage);
+    get("lblScore", c.lblScore);
+    get("lblScore1", c.lblScore1);
+    get("lblScore2", c.lblScore2);
+    get("lblTime", c.lblTime);
+    get("copy", c.copy);
+    get("Next", c.Next);
+    return c;
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    if (label->property(autoSizeProperty).toBool()) {
+        const QFontMetrics fm(label->font());
+        const int frame = label->frameWidth();
+        label->resize(fm.horizontalAdvance(text) + 2 * frame + 2, fm.height() + 2 * frame);
+    }
+}

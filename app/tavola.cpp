@@ -1,0 +1,234 @@
+#include "tavola.h"
+
+#include "design.h"
+#include "grading.h"
+#include "keycode.h"
+#include "numbers.h"
+#include "problem.h"
+#include "widgets.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+
+const QString Tavola::dedication = QStringLiteral("Giocare con i numeri relativi, per la classe IIIA del Borvano");
+const QString Tavola::credits = QStringLiteral(
+    "Giocare con i numeri relativi: un esercizio per imparare a sommare i numeri interi con il "
+    "segno, scritto per gli alunni della classe IIIA del Borvano della Scuola media statale. "
+    "Programma libero, senza pubblicità e senza raccolta di dati.");
+
+Tavola::Tavola(const Services &services)
+    : m_boxes(services.boxes),
+      m_services{m_boxes, services.system, services.clock, services.timeText, services.random}
+{
+    setWindowIcon(QIcon(QString::fromLatin1(Design::window.icon)));
+}
+
+void Tavola::load()
+{
+    m_c = buildForm(this);
+    setCentralWidget(m_c.form);
+    setMenuBar(m_c.menuBar);
+    setWindowTitle(QString::fromLatin1(Design::window.caption));
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    // The window keeps the design's size; the layout is absolute.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_c.txtAnswer->installEventFilter(this);
+    connect(m_c.cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
+    connect(m_c.cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
+    connect(m_c.Label8, &ClickLabel::clicked, this, &Tavola::Label8_Click);
+    connect(m_c.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
+    connect(m_c.copy, &QAction::triggered, this, &Tavola::copy_Click);
+    connect(m_c.Next, &QAction::triggered, this, &Tavola::Next_Click);
+    m_c.Timer1->start();
+
+    Form_Load();
+    m_activatePending = true;
+}
+
+void Tavola::showForm()
+{
+    if (!m_c.form)
+        load();
+    show();
+}
+
+void Tavola::unload()
+{
+    if (!m_c.form)
+        return;
+    hide();
+    m_c.Timer1->stop();
+    // A handler of the old controls may still be running (a new game asked
+    // for from the clock tick or the menu): they go once it has returned.
+    for (QWidget *old : {static_cast<QWidget *>(takeCentralWidget()), static_cast<QWidget *>(m_c.menuBar)}) {
+        old->hide();
+        old->deleteLater();
+    }
+    setMenuBar(nullptr);
+    m_c = {};
+}
+
+void Tavola::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_activatePending && !event->spontaneous()) {
+        m_activatePending = false;
+        Form_Resize();
+        Form_Activate();
+    }
+}
+
+void Tavola::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_c.form)
+        Form_Resize();
+}
+
+void Tavola::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_c.form)
+        Form_Resize();
+}
+
+bool Tavola::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_c.txtAnswer || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const std::optional<int> code = keyPressCode(key->key(), key->modifiers(), key->text());
+    if (!code)
+        return false;
+    // cmdNext is the window's default button: while it is enabled Enter presses it.
+    if (*code == KeyCode::enter && m_c.cmdNext->isEnabled()) {
+        m_c.cmdNext->click();
+        return true;
+    }
+    int k = *code;
+    txtAnswer_KeyPress(k);
+    return k == 0 || k == KeyCode::enter;
+}
+
+void Tavola::Form_Load()
+{
+    m_state.reset();
+}
+
+void Tavola::Form_Resize()
+{
+    if (minimized())
+        ShowTimeInCaption();
+    else
+        setWindowTitle(dedication);
+}
+
+void Tavola::Form_Activate()
+{
+    cmdNext_Click();
+}
+
+void Tavola::ShowTimeInCaption()
+{
+    setWindowTitle(m_services.timeText.mediumTime(m_services.clock.now()));
+}
+
+void Tavola::cmdNext_Click()
+{
+    m_c.txtAnswer->setText(QString());
+    setCaption(m_c.lblMessage, QString());
+    const Problem p = drawProblem(m_services.random);
+    setCaption(m_c.lblNum1, formatNumber(p.first));
+    setCaption(m_c.lblNum2, formatNumber(p.second));
+    m_state.expectedSum = p.sum;
+    m_c.cmdNext->setEnabled(false);
+    setBackColour(p.colour);
+    m_c.txtAnswer->setFocus();
+}
+
+void Tavola::txtAnswer_KeyPress(int &keyCode)
+{
+    switch (filterKey(keyCode)) {
+    case KeyAction::Pass:
+        return;
+    case KeyAction::Cancel:
+        keyCode = 0;
+        return;
+    case KeyAction::Grade:
+        break;
+    }
+    const Grading g = grade(m_state, m_c.txtAnswer->text());
+    setCaption(m_c.lblMessage, g.verdict);
+    QAccessibleEvent changed(m_c.lblMessage, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (!g.right) {
+        setBackColour(composeColour(0, 0, 0));
+        setCaption(m_c.lblScore1, formatNumber(m_state.wrongAnswers));
+    }
+    setCaption(m_c.lblScore, formatNumber(m_state.rightAnswers));
+    setCaption(m_c.lblScore2, formatNumber(totalAnswers(m_state)));
+    m_c.cmdNext->setEnabled(true);
+    m_c.cmdNext->setFocus();
+}
+
+void Tavola::Label8_Click()
+{
+    askEndTime(m_state, m_boxes, m_services.timeText);
+}
+
+void Tavola::Timer1_Timer()
+{
+    tick(m_state, *this, m_services, m_boxes);
+}
+
+void Tavola::Next_Click()
+{
+    if (m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                        BoxStyle::yesNo + BoxStyle::question + BoxStyle::secondDefault,
+                        QStringLiteral("INIZIARE NUOVA GARA")) != Button::Yes)
+        return;
+    unload();
+    showForm();
+}
+
+void Tavola::cmdExit_Click()
+{
+    m_services.system.quit();
+}
+
+void Tavola::copy_Click()
+{
+    m_boxes.message(credits, BoxStyle::okOnly + BoxStyle::information, QStringLiteral("Scuola media statale"));
+}
+
+void Tavola::setBackColour(Colour colour)
+{
+    QPalette pal = m_c.form->palette();
+    pal.setColor(QPalette::Window, QColor(redOf(colour), greenOf(colour), blueOf(colour)));
+    m_c.form->setPalette(pal);
+}
+
+QString Tavola::timeLabel() const
+{
+    return m_c.lblTime->text();
+}
+
+void Tavola::setTimeLabel(const QString &text)
+{
+    setCaption(m_c.lblTime, text);
+}
+
+bool Tavola::minimized() const
+{
+    return windowState() & Qt::WindowMinimized;
+}
+
+QString Tavola::caption() const
+{
+    return windowTitle();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "colour.h"
+#include "counting_boxes.h"
+#include "form_builder.h"
+#include "game_clock.h"
+#include "game_state.h"
+#include "services.h"
+
+#include <QMainWindow>
+
+// The game's one window. The object lives as long as the program; each load
+// builds its controls anew from the design, and a new game unloads and
+// loads it again while the game state stays.
+class Tavola : public QMainWindow, private ClockFace
+{
+    Q_OBJECT
+public:
+    explicit Tavola(const Services &services);
+
+    // Shows the window, loading it first when it is not loaded.
+    void showForm();
+    void unload();
+
+    const GameState &state() const { return m_state; }
+    GameState &state() { return m_state; }
+    const Controls &controls() const { return m_c; }
+
+    // Handlers, one per control event.
+    void Form_Load();
+    void Form_Resize();
+    void Form_Activate();
+    void cmdNext_Click();
+    void txtAnswer_KeyPress(int &keyCode);
+    void Label8_Click();
+    void Timer1_Timer();
+    void Next_Click();
+    void cmdExit_Click();
+    void copy_Click();
+    void ShowTimeInCaption();
+
+    static const QString dedication;
+    static const QString credits;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void load();
+    void setBackColour(Colour colour);
+
+    // ClockFace
+    QString timeLabel() const override;
+    void setTimeLabel(const QString &text) override;
+    bool minimized() const override;
+    QString caption() const override;
+    void showTimeInCaption() override { ShowTimeInCaption(); }
+    void offerNewGame() override { Next_Click(); }
+
+    CountingBoxes m_boxes;
+    Services m_services;
+    GameState m_state;
+    Controls m_c;
+    bool m_activatePending = false;
+};

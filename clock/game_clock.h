@@ -1,0 +1,31 @@
+#pragma once
+
+#include "game_state.h"
+#include "services.h"
+
+class CountingBoxes;
+
+// What the clock tick sees of the window.
+class ClockFace
+{
+public:
+    virtual ~ClockFace() = default;
+    virtual QString timeLabel() const = 0;
+    virtual void setTimeLabel(const QString &text) = 0;
+    virtual bool minimized() const = 0;
+    virtual QString caption() const = 0;
+    virtual void showTimeInCaption() = 0;
+    // Asks whether to start a new game, and starts it on yes.
+    virtual void offerNewGame() = 0;
+};
+
+// The end time as the prompt offers it again.
+QString endTimeText(const EndTime &end, const TimeText &timeText);
+
+// Asks for the end time; an empty answer or Cancel clears it, an invalid one
+// is reported and kept as text so that the next prompt offers it again.
+void askEndTime(GameState &state, Boxes &boxes, const TimeText &timeText);
+
+// One tick of the clock. The end is announced once, and never on top of
+// another box: while one is open the announcement waits for a later tick.
+void tick(GameState &state, ClockFace &face, const Services &services, const CountingBoxes &open);

@@ -1,0 +1,95 @@
+#include "qt_services.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTime>
+
+#include <chrono>
+
+Button QtBoxes::message(const QString &text, int style, const QString &title)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (style & 0x70) {
+    case BoxStyle::question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case BoxStyle::information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    if ((style & 0x0f) == BoxStyle::yesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton((style & BoxStyle::secondDefault) ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Button::Yes;
+    case QMessageBox::No:
+        return Button::No;
+    default:
+        return (style & 0x0f) == BoxStyle::yesNo ? Button::No : Button::Ok;
+    }
+}
+
+QString QtBoxes::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+void QtSystem::beep()
+{
+    QApplication::beep();
+}
+
+void QtSystem::quit()
+{
+    // Leaves the event loop; main returns without running another handler.
+    QCoreApplication::exit(0);
+}
+
+DateTime QtClock::now() const
+{
+    const QTime t = QTime::currentTime();
+    return DateTime::fromTime(t.hour(), t.minute(), t.second());
+}
+
+namespace {
+// Two re-seedings within one call must not give the same seed, so the clock
+// is read to the nanosecond and stirred through a seed sequence.
+std::seed_seq clockSeed()
+{
+    const auto ns = std::chrono::system_clock::now().time_since_epoch().count();
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return std::seed_seq{quint32(ns), quint32(quint64(ns) >> 32), quint32(ticks), quint32(quint64(ticks) >> 32)};
+}
+}
+
+QtRandom::QtRandom()
+{
+    reseed();
+}
+
+double QtRandom::draw()
+{
+    // 53 random bits give every double in [0, 1) at an even spacing.
+    return double(m_engine() >> 11) * 0x1.0p-53;
+}
+
+void QtRandom::reseed()
+{
+    auto seed = clockSeed();
+    m_engine.seed(seed);
+}

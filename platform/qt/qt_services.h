@@ -1,0 +1,36 @@
+#pragma once
+
+#include "services.h"
+
+#include <random>
+
+class QtBoxes final : public Boxes
+{
+public:
+    Button message(const QString &text, int style, const QString &title) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+};
+
+class QtSystem final : public System
+{
+public:
+    void beep() override;
+    void quit() override;
+};
+
+class QtClock final : public Clock
+{
+public:
+    DateTime now() const override;
+};
+
+class QtRandom final : public Random
+{
+public:
+    QtRandom();
+    double draw() override;
+    void reseed() override;
+
+private:
+    std::mt19937_64 m_engine;
+};

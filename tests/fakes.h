@@ -1,0 +1,101 @@
+#pragma once
+
+#include "services.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+struct BoxCall
+{
+    QString kind;   // "message" or "input"
+    QString text;   // message text or prompt
+    QString title;
+    int style = 0;
+    QString defaultText;
+};
+
+// Answers boxes from a script and remembers what was asked.
+class FakeBoxes final : public Boxes
+{
+public:
+    std::vector<BoxCall> calls;
+    std::deque<Button> buttons;      // next answers to message boxes; Ok / No when empty
+    std::deque<QString> inputs;      // next answers to input boxes; "" (cancel) when empty
+    std::function<void()> whileOpen; // runs while a box is open, as the event loop would
+
+    Button message(const QString &text, int style, const QString &title) override
+    {
+        calls.push_back({QStringLiteral("message"), text, title, style, {}});
+        runWhileOpen();
+        if (buttons.empty())
+            return (style & 0x0f) == BoxStyle::yesNo ? Button::No : Button::Ok;
+        const Button b = buttons.front();
+        buttons.pop_front();
+        return b;
+    }
+
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override
+    {
+        calls.push_back({QStringLiteral("input"), prompt, title, 0, defaultText});
+        runWhileOpen();
+        if (inputs.empty())
+            return {};
+        const QString s = inputs.front();
+        inputs.pop_front();
+        return s;
+    }
+
+    QStringList titles() const
+    {
+        QStringList t;
+        for (const BoxCall &c : calls)
+            t << c.title;
+        return t;
+    }
+
+private:
+    void runWhileOpen()
+    {
+        if (whileOpen) {
+            auto hook = std::move(whileOpen);
+            whileOpen = nullptr;
+            hook();
+        }
+    }
+};
+
+class FakeSystem final : public System
+{
+public:
+    int beeps = 0;
+    int quits = 0;
+    void beep() override { ++beeps; }
+    void quit() override { ++quits; }
+};
+
+class FakeClock final : public Clock
+{
+public:
+    DateTime time = DateTime::fromTime(10, 0, 0);
+    DateTime now() const override { return time; }
+    void set(int h, int m, int s) { time = DateTime::fromTime(h, m, s); }
+    void advance(int seconds) { time.secs = (time.secs + seconds) % DateTime::secsPerDay; }
+};
+
+// Plays back a script of draws, then repeats the last one.
+class FakeRandom final : public Random
+{
+public:
+    std::deque<double> draws{0.5};
+    int reseeds = 0;
+    double draw() override
+    {
+        const double d = draws.front();
+        if (draws.size() > 1)
+            draws.pop_front();
+        return d;
+    }
+    void reseed() override { ++reseeds; }
+};

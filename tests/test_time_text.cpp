@@ -1,0 +1,119 @@
+#include "qt_time_text.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(QLocale)
+
+class TestTimeText : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+    void longTime_data();
+    void longTime();
+    void mediumTimeReadsBack_data();
+    void mediumTimeReadsBack();
+};
+
+namespace {
+const QLocale italian(QLocale::Italian, QLocale::Italy);
+const QLocale american(QLocale::English, QLocale::UnitedStates);
+constexpr qint64 day(int y, int m, int d)
+{
+    // Days from 30 December 1899, for the dates in the table below.
+    return y == 2026 && m == 12 && d == 8 ? 46364 : y == 2026 && m == 8 && d == 12 ? 46246 : -1;
+}
+}
+
+void TestTimeText::parse_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("secs");
+    const qint64 t1422 = 14 * 3600 + 22 * 60;
+    QTest::newRow("dots") << italian << "14.22" << true << t1422;
+    QTest::newRow("colon") << italian << "14:22" << true << t1422;
+    QTest::newRow("seconds with dots") << italian << "14.22.05" << true << t1422 + 5;
+    QTest::newRow("seconds with colons") << italian << "14:22:05" << true << t1422 + 5;
+    QTest::newRow("afternoon") << italian << "2:22 PM" << true << t1422;
+    QTest::newRow("lower-case designator") << italian << "2:22 pm" << true << t1422;
+    QTest::newRow("midnight on the 12-hour clock") << american << "12:05 AM" << true << 300LL;
+    QTest::newRow("noon on the 12-hour clock") << american << "12:05 PM" << true << 12 * 3600LL + 300;
+    QTest::newRow("hour and designator") << american << "2 PM" << true << 14 * 3600LL;
+    QTest::newRow("blanks around") << italian << "  9.05 " << true << 9 * 3600LL + 300;
+    QTest::newRow("day first") << italian << "8/12/2026" << true << day(2026, 12, 8) * 86400;
+    QTest::newRow("month first") << american << "8/12/2026" << true << day(2026, 8, 12) * 86400;
+    QTest::newRow("date and time") << italian << "8/12/2026 14:22" << true << day(2026, 12, 8) * 86400 + t1422;
+    QTest::newRow("iso date") << italian << "2026-12-08" << true << day(2026, 12, 8) * 86400;
+    QTest::newRow("letters") << italian << "xyz" << false << 0LL;
+    QTest::newRow("hour alone") << italian << "14" << false << 0LL;
+    QTest::newRow("hour too large") << italian << "24.00" << false << 0LL;
+    QTest::newRow("minute too large") << italian << "14.60" << false << 0LL;
+    QTest::newRow("13 PM") << italian << "13:00 PM" << false << 0LL;
+    QTest::newRow("no such day") << italian << "31/2/2026" << false << 0LL;
+    QTest::newRow("trailing junk") << italian << "14.22x" << false << 0LL;
+    QTest::newRow("empty") << italian << "" << false << 0LL;
+}
+
+void TestTimeText::parse()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(qint64, secs);
+    const auto value = QtTimeText(locale).parse(text);
+    QCOMPARE(value.has_value(), valid);
+    if (valid)
+        QCOMPARE(value->secs, secs);
+}
+
+void TestTimeText::longTime_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<qint64>("secs");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("italian") << italian << 14 * 3600LL + 22 * 60 + 5 << "14:22:05";
+    QTest::newRow("american") << american << 14 * 3600LL + 22 * 60 + 5 << "2:22:05 PM";
+    QTest::newRow("italian date and time") << italian << day(2026, 12, 8) * 86400 + 3600 << "08/12/26 01:00:00";
+    QTest::newRow("date alone") << italian << day(2026, 12, 8) * 86400 << "08/12/26";
+}
+
+void TestTimeText::longTime()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(qint64, secs);
+    QFETCH(QString, text);
+    const QtTimeText timeText(locale);
+    QCOMPARE(timeText.text(DateTime{secs}), text);
+    // No time zone: what the clock shows must read back as a time.
+    QVERIFY(timeText.parse(timeText.text(DateTime{secs})).has_value());
+}
+
+void TestTimeText::mediumTimeReadsBack_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("secs");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("italian afternoon") << italian << 14 * 3600 + 22 * 60 + 59 << "02:22 PM";
+    QTest::newRow("italian midnight") << italian << 5 * 60 << "12:05 AM";
+    QTest::newRow("american morning") << american << 9 * 3600 + 7 * 60 << "09:07 AM";
+}
+
+void TestTimeText::mediumTimeReadsBack()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(int, secs);
+    QFETCH(QString, text);
+    const QtTimeText timeText(locale);
+    const QString shown = timeText.mediumTime(DateTime{secs});
+    QCOMPARE(shown, text);
+    const auto back = timeText.parse(shown);
+    QVERIFY(back.has_value());
+    QCOMPARE(back->minute(), DateTime{secs}.minute());
+    QCOMPARE(back->hour(), DateTime{secs}.hour());
+}
+
+QTEST_APPLESS_MAIN(TestTimeText)
+#include "test_time_text.moc"
