@@ -55,32 +55,29 @@ void Tavola::showForm()
     if (!m_c.form)
         load();
     show();
+    if (m_activatePending) {
+        m_activatePending = false;
+        Form_Resize();
+        Form_Activate();
+    }
+    activateWindow();
 }
 
 void Tavola::unload()
 {
     if (!m_c.form)
         return;
-    hide();
+    // The window itself stays on screen, so that it neither jumps nor loses
+    // the keyboard while its controls are made anew. A handler of the old
+    // controls may still be running (a new game asked for from the clock
+    // tick or the menu): they go once it has returned.
     m_c.Timer1->stop();
-    // A handler of the old controls may still be running (a new game asked
-    // for from the clock tick or the menu): they go once it has returned.
     for (QWidget *old : {static_cast<QWidget *>(takeCentralWidget()), static_cast<QWidget *>(m_c.menuBar)}) {
         old->hide();
         old->deleteLater();
     }
     setMenuBar(nullptr);
     m_c = {};
-}
-
-void Tavola::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (m_activatePending && !event->spontaneous()) {
-        m_activatePending = false;
-        Form_Resize();
-        Form_Activate();
-    }
 }
 
 void Tavola::resizeEvent(QResizeEvent *event)

@@ -18,8 +18,10 @@ class Tavola : public QMainWindow, private ClockFace
 public:
     explicit Tavola(const Services &services);
 
-    // Shows the window, loading it first when it is not loaded.
+    // Shows the window, loading it first when it is not loaded; a fresh
+    // load then runs its Resize and Activate events.
     void showForm();
+    // Discards the controls; the window object and the game state stay.
     void unload();
 
     const GameState &state() const { return m_state; }
@@ -44,7 +46,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -1,0 +1,333 @@
+#include "design.h"
+#include "widgets.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startUp();
+    void rightAnswer();
+    void wrongAnswer();
+    void enterOnButtonPosesNext();
+    void enterInBoxWhileButtonEnabledPressesIt();
+    void typing_data();
+    void typing();
+    void pasteShortcutRefused();
+    void enterGradesFourCharacters();
+    void altNOnlyWhileEnabled();
+    void exitEndsProgram_data();
+    void exitEndsProgram();
+    void creditsChangeNothing();
+    void activationDoesNotReposeProblem();
+    void minimizedTitleShowsTime();
+    void newGameNo();
+    void newGameYesRebuilds();
+    void newGameFromInsideTick();
+    void endTimeFromClickBelowStopwatch();
+    void tickFillsClockLabel();
+
+private:
+    WindowFixture f;
+};
+
+void TestWindow::init()
+{
+    failOnQtWarnings();
+    f.boxes = FakeBoxes();
+    f.system = FakeSystem();
+    f.random = FakeRandom();
+    f.clock.set(10, 0, 0);
+    QVERIFY(f.open());
+}
+
+void TestWindow::cleanup()
+{
+    f.window.reset();
+    WindowFixture::flushDeletes();
+}
+
+void TestWindow::startUp()
+{
+    QCOMPARE(f.window->windowTitle(), Tavola::dedication);
+    QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-10"));
+    QCOMPARE(f.c().lblNum2->text(), QStringLiteral("10"));
+    QCOMPARE(int(f.window->state().expectedSum), 0);
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("0"));
+    QCOMPARE(f.c().lblScore1->text(), QStringLiteral("0"));
+    QCOMPARE(f.c().lblScore2->text(), QStringLiteral("0"));
+    QVERIFY(f.c().txtAnswer->hasFocus());
+    QVERIFY(!f.c().cmdNext->isEnabled());
+    QCOMPARE(f.c().form->palette().color(QPalette::Window), QColor(200, 200, 255));
+}
+
+void TestWindow::rightAnswer()
+{
+    f.answer(QStringLiteral("0"));
+    QCOMPARE(f.c().lblMessage->text(), QStringLiteral("Esatto, è incredibile!!!"));
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("1"));
+    QCOMPARE(f.c().lblScore1->text(), QStringLiteral("0"));
+    QCOMPARE(f.c().lblScore2->text(), QStringLiteral("1"));
+    QVERIFY(f.c().cmdNext->isEnabled());
+    QVERIFY(f.c().cmdNext->hasFocus());
+    QCOMPARE(f.c().form->palette().color(QPalette::Window), QColor(200, 200, 255));
+    QCOMPARE(f.c().txtAnswer->text(), QStringLiteral("0"));
+}
+
+void TestWindow::wrongAnswer()
+{
+    // An empty box is worth 0, right for -10 + 10.
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Return);
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("1"));
+    f.random.draws = {0.275, 0.075, 0.9, 0.9};   // 6 + 2
+    QTest::keyClick(f.c().cmdNext, Qt::Key_Return);
+    QCOMPARE(int(f.window->state().expectedSum), 8);
+    f.answer(QStringLiteral("-8"));
+    QCOMPARE(f.c().lblMessage->text(), QStringLiteral("Sbagliato!! 8"));
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("1"));
+    QCOMPARE(f.c().lblScore1->text(), QStringLiteral("1"));
+    QCOMPARE(f.c().lblScore2->text(), QStringLiteral("2"));
+    QCOMPARE(f.c().form->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(f.c().cmdNext->hasFocus());
+}
+
+void TestWindow::enterOnButtonPosesNext()
+{
+    f.answer(QStringLiteral("5"));
+    f.random.draws = {0.05, 0.05, 0.0, 0.0};
+    QTest::keyClick(f.c().cmdNext, Qt::Key_Return);
+    QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-1"));
+    QCOMPARE(f.c().lblNum2->text(), QStringLiteral("-1"));
+    QCOMPARE(f.c().txtAnswer->text(), QString());
+    QCOMPARE(f.c().lblMessage->text(), QString());
+    QVERIFY(!f.c().cmdNext->isEnabled());
+    QVERIFY(f.c().txtAnswer->hasFocus());
+    QCOMPARE(f.c().form->palette().color(QPalette::Window), QColor(20, 20, 50));
+}
+
+void TestWindow::enterInBoxWhileButtonEnabledPressesIt()
+{
+    f.answer(QStringLiteral("0"));
+    f.c().txtAnswer->setFocus();
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Enter);
+    QCOMPARE(f.c().lblScore2->text(), QStringLiteral("1"));
+    QCOMPARE(f.c().txtAnswer->text(), QString());
+    QVERIFY(!f.c().cmdNext->isEnabled());
+}
+
+void TestWindow::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("refused characters") << "a+. x" << "";
+    QTest::newRow("minus and digits") << "-12" << "-12";
+    QTest::newRow("minus anywhere") << "1-2-" << "1-2-";
+    QTest::newRow("four at most") << "123456" << "1234";
+    QTest::newRow("mixed") << "1a2b" << "12";
+}
+
+void TestWindow::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QTest::keyClicks(f.c().txtAnswer, typed);
+    QCOMPARE(f.c().txtAnswer->text(), shown);
+}
+
+void TestWindow::pasteShortcutRefused()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+    QTest::keyClicks(f.c().txtAnswer, QStringLiteral("12"));
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(f.c().txtAnswer->text(), QStringLiteral("12"));
+    // Editing keys that produce no character keep working.
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Left);
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Backspace);
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Delete);
+    QCOMPARE(f.c().txtAnswer->text(), QString());
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_5, Qt::KeypadModifier);
+    QCOMPARE(f.c().txtAnswer->text(), QStringLiteral("5"));
+}
+
+void TestWindow::enterGradesFourCharacters()
+{
+    QTest::keyClicks(f.c().txtAnswer, QStringLiteral("00000"));
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Enter);
+    QCOMPARE(f.c().txtAnswer->text(), QStringLiteral("0000"));
+    QCOMPARE(f.c().lblMessage->text(), QStringLiteral("Esatto, è incredibile!!!"));
+}
+
+void TestWindow::altNOnlyWhileEnabled()
+{
+    const QString first = f.c().lblNum1->text();
+    f.random.draws = {0.05};
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(f.c().lblNum1->text(), first);
+    QCOMPARE(f.c().txtAnswer->text(), QString());
+    f.answer(QStringLiteral("3"));
+    QTest::keyClick(f.c().cmdNext, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(f.c().lblNum1->text(), QStringLiteral("-1"));
+    QVERIFY(f.c().txtAnswer->hasFocus());
+}
+
+void TestWindow::exitEndsProgram_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<bool>("endTimeSet");
+    QTest::newRow("click") << false << false;
+    QTest::newRow("Alt+X") << true << false;
+    QTest::newRow("with an end time set") << false << true;
+}
+
+void TestWindow::exitEndsProgram()
+{
+    QFETCH(bool, byKeyboard);
+    QFETCH(bool, endTimeSet);
+    if (endTimeSet)
+        f.window->state().endTime = DateTime::fromTime(10, 1, 0);
+    if (byKeyboard)
+        QTest::keyClick(f.c().txtAnswer, Qt::Key_X, Qt::AltModifier);
+    else
+        QTest::mouseClick(f.c().cmdExit, Qt::LeftButton);
+    QTRY_COMPARE(f.system.quits, 1);
+    QVERIFY(f.boxes.calls.empty());
+}
+
+void TestWindow::creditsChangeNothing()
+{
+    f.c().copy->trigger();
+    QCOMPARE(f.boxes.calls.size(), std::size_t(1));
+    QCOMPARE(f.boxes.calls[0].title, QStringLiteral("Scuola media statale"));
+    QCOMPARE(f.boxes.calls[0].style, 64);
+    QVERIFY(!f.boxes.calls[0].text.isEmpty());
+    QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-10"));
+    QCOMPARE(f.c().lblScore2->text(), QStringLiteral("0"));
+}
+
+void TestWindow::activationDoesNotReposeProblem()
+{
+    f.random.draws = {0.05};
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.c().copy->trigger();
+    QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-10"));
+    QCOMPARE(int(f.random.reseeds), 2);
+    QVERIFY(f.c().txtAnswer->hasFocus());
+}
+
+void TestWindow::minimizedTitleShowsTime()
+{
+    f.clock.set(14, 22, 5);
+    f.window->showMinimized();
+    QTRY_COMPARE(f.window->windowTitle(), QStringLiteral("02:22 PM"));
+    f.window->showNormal();
+    QTRY_COMPARE(f.window->windowTitle(), Tavola::dedication);
+}
+
+void TestWindow::newGameNo()
+{
+    f.answer(QStringLiteral("0"));
+    f.c().Next->trigger();
+    QCOMPARE(f.boxes.calls.size(), std::size_t(1));
+    QCOMPARE(f.boxes.calls[0].text, QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"));
+    QCOMPARE(f.boxes.calls[0].title, QStringLiteral("INIZIARE NUOVA GARA"));
+    QCOMPARE(f.boxes.calls[0].style, 292);
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("1"));
+    QCOMPARE(int(f.window->state().rightAnswers), 1);
+}
+
+void TestWindow::newGameYesRebuilds()
+{
+    f.answer(QStringLiteral("4"));
+    f.window->state().endTime = QStringLiteral("abc");
+    QPointer<QWidget> oldForm = f.c().form;
+    f.boxes.buttons = {Button::Yes};
+    f.random.draws = {0.05, 0.05, 0.0, 0.0};
+    f.c().Next->trigger();
+    WindowFixture::flushDeletes();
+    QVERIFY(oldForm.isNull());
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->windowTitle(), Tavola::dedication);
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("0"));
+    QCOMPARE(f.c().lblScore1->text(), QStringLiteral("0"));
+    QCOMPARE(f.c().lblScore2->text(), QStringLiteral("0"));
+    QCOMPARE(f.c().lblMessage->text(), QString());
+    QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-1"));
+    QCOMPARE(int(f.window->state().wrongAnswers), 0);
+    QCOMPARE(std::get<QString>(f.window->state().endTime), QString());
+    QCOMPARE(f.c().form->palette().color(QPalette::Window), QColor(20, 20, 50));
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    QTRY_VERIFY(f.c().txtAnswer->hasFocus());
+    QVERIFY(f.c().Timer1->isActive());
+    // The new controls work as the first ones did.
+    f.answer(QStringLiteral("-2"));
+    QCOMPARE(f.c().lblScore->text(), QStringLiteral("1"));
+}
+
+void TestWindow::newGameFromInsideTick()
+{
+    f.window->state().endTime = DateTime::fromTime(10, 0, 0);
+    f.answer(QStringLiteral("1"));
+    f.boxes.buttons = {Button::Ok, Button::Yes};
+    QPointer<QTimer> oldTimer = f.c().Timer1;
+    f.window->Timer1_Timer();
+    QCOMPARE(f.system.beeps, 1);
+    QCOMPARE(f.boxes.titles(), (QStringList{QStringLiteral("Fine"), QStringLiteral("INIZIARE NUOVA GARA")}));
+    QVERIFY(f.window->state().endAnnounced);
+    WindowFixture::flushDeletes();
+    QVERIFY(oldTimer.isNull());
+    QCOMPARE(f.c().lblScore1->text(), QStringLiteral("0"));
+    // The next tick sees no end time and re-arms the announcement.
+    f.clock.advance(1);
+    f.window->Timer1_Timer();
+    QVERIFY(!f.window->state().endAnnounced);
+    QCOMPARE(f.c().lblTime->text(), QStringLiteral("10:00:01"));
+}
+
+void TestWindow::endTimeFromClickBelowStopwatch()
+{
+    QWidget *form = f.c().form;
+    // Inside the click area and the verdict line both, below the stopwatch.
+    const QPoint below(Design::pixels(7440) + 10, Design::pixels(2040) + 20);
+    QCOMPARE(form->childAt(below), f.c().Label8);
+    const QPoint onStopwatch(Design::pixels(7440) + 16, Design::pixels(1680) + 16);
+    QCOMPARE(form->childAt(onStopwatch)->objectName(), QStringLiteral("Image1"));
+
+    f.boxes.inputs = {QStringLiteral("10.30")};
+    QTest::mouseClick(f.c().Label8, Qt::LeftButton, {}, f.c().Label8->mapFrom(form, below));
+    QCOMPARE(f.boxes.calls.size(), std::size_t(1));
+    QCOMPARE(f.boxes.calls[0].kind, QStringLiteral("input"));
+    QVERIFY(f.window->state().endTime == EndTime(DateTime::fromTime(10, 30, 0)));
+    // A click on the stopwatch itself sets nothing.
+    QTest::mouseClick(form->childAt(onStopwatch), Qt::LeftButton);
+    QCOMPARE(f.boxes.calls.size(), std::size_t(1));
+}
+
+void TestWindow::tickFillsClockLabel()
+{
+    QCOMPARE(f.c().lblTime->text(), QString());
+    const QPoint corner = f.c().lblTime->pos();
+    f.clock.set(9, 5, 7);
+    // The design's timer drives the tick.
+    QTRY_COMPARE_WITH_TIMEOUT(f.c().lblTime->text(), QStringLiteral("09:05:07"), 2000);
+    QCOMPARE(f.c().lblTime->pos(), corner);
+    QVERIFY(f.c().lblTime->width() > Design::pixels(90));
+}
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "fakes.h"
+#include "qt_time_text.h"
+#include "tavola.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+// A real window over fake services, shown and active.
+struct WindowFixture
+{
+    FakeBoxes boxes;
+    FakeSystem system;
+    FakeClock clock;
+    FakeRandom random;
+    QtTimeText timeText{QLocale(QLocale::Italian, QLocale::Italy)};
+    std::unique_ptr<Tavola> window;
+
+    bool open()
+    {
+        window = std::make_unique<Tavola>(Services{boxes, system, clock, timeText, random});
+        window->showForm();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    const Controls &c() const { return window->controls(); }
+
+    void answer(const QString &text)
+    {
+        QTest::keyClicks(c().txtAnswer, text);
+        QTest::keyClick(c().txtAnswer, Qt::Key_Return);
+    }
+
+    // Lets the old controls of a rebuilt window go.
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+// Every Qt warning fails a widget test, but for the offscreen plugin's note
+// that it cannot pass a fixed window size on to a window manager it lacks.
+inline void failOnQtWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints).*")));
+}
