@@ -77,7 +77,7 @@ const std::array<ControlSpec, 22> controlTable{{
      .toolTip = "Questo è il tuo punteggio. Forza con il  record", .accessibleName = "Risposte esatte"},
     {.name = "lblMessage", .kind = Kind::Label, .left = 1680, .top = 2040, .width = 6615, .height = 615,
      .font = FontSpec{"MS Sans Serif", 24, true, true}, .foreColour = red, .transparent = true,
-     .centred = true, .handPointer = true, .tabIndex = 1, .accessibleName = "Esito"},
+     .centred = true, .handPointer = true, .tabIndex = 1},
     {.name = "Label6", .kind = Kind::Label, .text = "Risposte esatte",
      .left = 240, .top = 3360, .width = 2565, .height = 495, .font = caption, .foreColour = green,
      .transparent = true, .border = true, .centred = true, .autoSize = true, .tabIndex = 9},
@@ -118,5 +118,6 @@ const char *Design::installedFamily(const char *designFamily)
         return "Liberation Sans";
     if (std::strcmp(designFamily, "Times New Roman") == 0)
         return "Liberation Serif";
-    return "DejaVu Sans";
+    // MS Sans Serif: the sans face closest to its widths.
+    return "Liberation Sans";
 }

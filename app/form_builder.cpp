@@ -80,8 +80,14 @@ QLabel *makeLabel(QWidget *parent, const ControlSpec &spec)
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
     }
+    label->setIndent(0);   // a framed label would otherwise push its text inwards
     label->setProperty(autoSizeProperty, spec.autoSize);
-    label->setText(QString::fromUtf8(spec.text));   // at its design size until the caption changes
+    const QString text = QString::fromUtf8(spec.text);
+    // An empty auto-size label keeps its small design size until it gets a caption.
+    if (text.isEmpty())
+        label->setText(text);
+    else
+        setCaption(label, text);
     return label;
 }
 
@@ -182,6 +188,7 @@ Controls buildForm(QWidget *parent)
             auto *timer = new QTimer(form);
             timer->setObjectName(QString::fromLatin1(spec.name));
             timer->setInterval(spec.interval);
+            timer->start();   // ticks from the moment the window is loaded
             made[spec.name] = timer;
             continue;
         }

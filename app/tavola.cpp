@@ -44,7 +44,6 @@ void Tavola::load()
     connect(m_c.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
     connect(m_c.copy, &QAction::triggered, this, &Tavola::copy_Click);
     connect(m_c.Next, &QAction::triggered, this, &Tavola::Next_Click);
-    m_c.Timer1->start();
 
     Form_Load();
     m_activatePending = true;
