@@ -3,7 +3,6 @@
 #include "tavola.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -13,11 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("it.scuola.NumeriRelativi"));
 
-    // The toolkit's own words (Yes, No, Cancel) in the desktop's language.
+    // The buttons of the boxes (Yes, No, Cancel) speak the desktop's language.
     QTranslator qtWords;
-    if (qtWords.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtWords);
+    installToolkitTranslations(qtWords, QLocale::system());
 
     QtBoxes boxes;
     QtSystem system;

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void newGameNo();
     void newGameYesRebuilds();
     void newGameFromInsideTick();
+    void announcementWaitsForOpenBox();
     void endTimeFromClickBelowStopwatch();
     void tickFillsClockLabel();
 
@@ -297,6 +298,24 @@ void TestWindow::newGameFromInsideTick()
     f.window->Timer1_Timer();
     QVERIFY(!f.window->state().endAnnounced);
     QCOMPARE(f.c().lblTime->text(), QStringLiteral("10:00:01"));
+}
+
+void TestWindow::announcementWaitsForOpenBox()
+{
+    f.window->state().endTime = DateTime::fromTime(10, 0, 0);
+    // The end comes while the pupil reads the credits.
+    f.boxes.whileOpen = [this] {
+        f.clock.advance(1);
+        f.window->Timer1_Timer();
+        QCOMPARE(f.system.beeps, 0);
+        QCOMPARE(f.c().lblTime->text(), QStringLiteral("10:00:01"));
+    };
+    f.c().copy->trigger();
+    QCOMPARE(f.system.beeps, 0);
+    f.clock.advance(1);
+    f.window->Timer1_Timer();
+    QCOMPARE(f.system.beeps, 1);
+    QCOMPARE(f.boxes.titles(), QStringLiteral("Scuola media statale|Fine|INIZIARE NUOVA GARA").split(u'|'));
 }
 
 void TestWindow::endTimeFromClickBelowStopwatch()

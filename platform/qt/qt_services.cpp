@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QTime>
 
@@ -92,4 +94,12 @@ void QtRandom::reseed()
 {
     auto seed = clockSeed();
     m_engine.seed(seed);
+}
+
+bool installToolkitTranslations(QTranslator &translator, const QLocale &locale)
+{
+    if (!translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
 }

@@ -2,7 +2,14 @@
 
 #include "services.h"
 
+#include <QLocale>
 #include <random>
+
+class QTranslator;
+
+// Loads the toolkit's own translations (Yes, No, Cancel) for the locale into
+// the given translator and installs it; false when there are none.
+bool installToolkitTranslations(QTranslator &translator, const QLocale &locale);
 
 class QtBoxes final : public Boxes
 {

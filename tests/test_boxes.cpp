@@ -1,0 +1,133 @@
+#include "counting_boxes.h"
+#include "fakes.h"
+#include "qt_services.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <functional>
+
+// The real boxes, answered by the keyboard as a pupil would.
+class TestBoxes : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void messageStyle_data();
+    void messageStyle();
+    void inputBox_data();
+    void inputBox();
+    void countsOpenBoxes();
+    void italianYesNo();
+
+private:
+    // Runs `answer` on the box once it is open.
+    void whenOpen(std::function<void(QWidget *)> answer)
+    {
+        QTimer::singleShot(0, this, [answer] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            answer(QApplication::activeModalWidget());
+        });
+    }
+    QtBoxes m_boxes;
+};
+
+void TestBoxes::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+}
+
+void TestBoxes::messageStyle_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Button>("result");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("ok, no icon") << 0 << int(Qt::Key_Return) << Button::Ok << int(QMessageBox::NoIcon);
+    QTest::newRow("credits") << 64 << int(Qt::Key_Return) << Button::Ok << int(QMessageBox::Information);
+    QTest::newRow("new game: Enter means No") << 292 << int(Qt::Key_Return) << Button::No << int(QMessageBox::Question);
+    QTest::newRow("new game: Escape means No") << 292 << int(Qt::Key_Escape) << Button::No << int(QMessageBox::Question);
+    QTest::newRow("yes/no, first default") << 36 << int(Qt::Key_Return) << Button::Yes << int(QMessageBox::Question);
+}
+
+void TestBoxes::messageStyle()
+{
+    QFETCH(int, style);
+    QFETCH(int, key);
+    QFETCH(Button, result);
+    QFETCH(int, icon);
+    QString title;
+    int shownIcon = -1;
+    whenOpen([&](QWidget *box) {
+        title = box->windowTitle();
+        shownIcon = int(static_cast<QMessageBox *>(box)->icon());
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), style, QStringLiteral("Titolo")), result);
+    QCOMPARE(title, QStringLiteral("Titolo"));
+    QCOMPARE(shownIcon, icon);
+}
+
+void TestBoxes::inputBox_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("typed") << "14.22" << false << "14.22";
+    QTest::newRow("cancelled") << "14.22" << true << "";
+    QTest::newRow("emptied") << "" << false << "";
+}
+
+void TestBoxes::inputBox()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, cancel);
+    QFETCH(QString, result);
+    QString offered;
+    whenOpen([&](QWidget *box) {
+        auto *edit = box->findChild<QLineEdit *>();
+        offered = edit->text();
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, cancel ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    QCOMPARE(m_boxes.input(QStringLiteral("Immettere"), QStringLiteral("Titolo"), QStringLiteral("xyz")), result);
+    QCOMPARE(offered, QStringLiteral("xyz"));
+}
+
+void TestBoxes::countsOpenBoxes()
+{
+    CountingBoxes counting(m_boxes);
+    bool openSeen = false;
+    whenOpen([&](QWidget *box) {
+        openSeen = counting.anyOpen();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    counting.message(QStringLiteral("x"), 0, QStringLiteral("y"));
+    QVERIFY(openSeen);
+    QVERIFY(!counting.anyOpen());
+}
+
+void TestBoxes::italianYesNo()
+{
+    QTranslator translator;
+    QVERIFY(installToolkitTranslations(translator, QLocale(QLocale::Italian, QLocale::Italy)));
+    QStringList buttons;
+    whenOpen([&](QWidget *box) {
+        for (auto *b : box->findChildren<QPushButton *>())
+            buttons << b->text().remove(u'&');
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"));
+    QCoreApplication::removeTranslator(&translator);
+    buttons.sort();
+    QCOMPARE(buttons, QStringLiteral("No Sì").split(u' '));
+}
+
+QTEST_MAIN(TestBoxes)
+#include "test_boxes.moc"
