@@ -13,6 +13,9 @@
 
 namespace {
 const char *const autoSizeProperty = "autoSize";
+// What a label whose caption is game state is, for a screen reader: its
+// accessible name is this, then the caption.
+const char *const accessiblePrefixProperty = "accessiblePrefix";
 
 QRect designRect(const ControlSpec &spec)
 {
@@ -82,6 +85,8 @@ QLabel *makeLabel(QWidget *parent, const ControlSpec &spec)
     }
     label->setIndent(0);   // a framed label would otherwise push its text inwards
     label->setProperty(autoSizeProperty, spec.autoSize);
+    if (spec.autoSize && *spec.accessibleName)
+        label->setProperty(accessiblePrefixProperty, QString::fromUtf8(spec.accessibleName));
     const QString text = QString::fromUtf8(spec.text);
     // An empty auto-size label keeps its small design size until it gets a caption.
     if (text.isEmpty())
@@ -234,6 +239,9 @@ Controls buildForm(QWidget *parent)
 void setCaption(QLabel *label, const QString &text)
 {
     label->setText(text);
+    const QString prefix = label->property(accessiblePrefixProperty).toString();
+    if (!prefix.isEmpty())
+        label->setAccessibleName(text.isEmpty() ? prefix : prefix + QStringLiteral(": ") + text);
     if (label->property(autoSizeProperty).toBool()) {
         const QFontMetrics fm(label->font());
         const int frame = label->frameWidth();

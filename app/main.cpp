@@ -9,7 +9,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("numeri-relativi"));
-    QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("it.scuola.NumeriRelativi"));
 
     // The buttons of the boxes (Yes, No, Cancel) speak the desktop's language.

@@ -300,9 +300,11 @@ void TestDesign::accessibleNames_data()
     QTest::addColumn<QString>("accessible");
     QTest::newRow("answer box") << "txtAnswer" << "Risultato";
     QTest::newRow("click area") << "Label8" << "Imposta l'orario di fine gioco";
-    QTest::newRow("right counter") << "lblScore" << "Risposte esatte";
-    QTest::newRow("wrong counter") << "lblScore1" << "Risposte errate";
-    QTest::newRow("total counter") << "lblScore2" << "Risposte totali";
+    QTest::newRow("right counter") << "lblScore" << "Risposte esatte: 0";
+    QTest::newRow("wrong counter") << "lblScore1" << "Risposte errate: 0";
+    QTest::newRow("total counter") << "lblScore2" << "Risposte totali: 0";
+    QTest::newRow("operand") << "lblNum2" << "Secondo numero: 10";
+    QTest::newRow("empty clock") << "lblTime" << "Orologio";
     QTest::newRow("exit") << "cmdExit" << "Esci";
     QTest::newRow("next takes its caption") << "cmdNext" << "Nuovo calcolo";
 }
@@ -322,6 +324,9 @@ void TestDesign::verdictIsReadable()
     f.answer(QStringLiteral("9"));
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(f.c().lblMessage);
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Sbagliato!! 0"));
+    // The counters say what they count and how many.
+    iface = QAccessible::queryAccessibleInterface(f.c().lblScore1);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Risposte errate: 1"));
 }
 
 void TestDesign::screenshot()

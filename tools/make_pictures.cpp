@@ -352,6 +352,17 @@ QImage floppy(int frame)
     return image;
 }
 
+// The window icon's face drawn smooth at a desktop icon size.
+QImage desktopIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    face(p, size, QColor(255, 255, 0), 0);
+    return image;
+}
+
 bool save(const QString &folder, const char *name, const Bytes &bytes)
 {
     QFile file(folder + u'/' + QString::fromLatin1(name));
@@ -386,6 +397,13 @@ int main(int argc, char *argv[])
     for (const auto &[name, bytes] : files) {
         if (!save(folder, name, bytes)) {
             std::fprintf(stderr, "make-pictures: cannot write %s\n", name);
+            return 1;
+        }
+    }
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path = folder + QStringLiteral("/icons/%1.png").arg(size);
+        if (!desktopIcon(size).save(path)) {
+            std::fprintf(stderr, "make-pictures: cannot write %s\n", qPrintable(path));
             return 1;
         }
     }
