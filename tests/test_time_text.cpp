@@ -76,8 +76,9 @@ void TestTimeText::longTime_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("italian") << italian << 14 * 3600LL + 22 * 60 + 5 << "14:22:05";
     QTest::newRow("american") << american << 14 * 3600LL + 22 * 60 + 5 << "2:22:05 PM";
-    QTest::newRow("italian date and time") << italian << day(2026, 12, 8) * 86400 + 3600 << "08/12/26 01:00:00";
-    QTest::newRow("date alone") << italian << day(2026, 12, 8) * 86400 << "08/12/26";
+    QTest::newRow("italian date and time") << italian << day(2026, 12, 8) * 86400 + 3600 << "08/12/2026 01:00:00";
+    QTest::newRow("a later century reads back") << american << 120000LL * 86400 << "7/18/2228";
+    QTest::newRow("date alone") << italian << day(2026, 12, 8) * 86400 << "08/12/2026";
 }
 
 void TestTimeText::longTime()

@@ -18,6 +18,15 @@ QString longTimeFormat(const QLocale &locale)
     return format;
 }
 
+// The short date with the full year, so that what is shown reads back as the same day.
+QString dateFormat(const QLocale &locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
 QChar timeSeparator(const QLocale &locale)
 {
     const QString format = locale.timeFormat(QLocale::ShortFormat);
@@ -49,6 +58,7 @@ int twoDigitYear(int year, qsizetype digits)
 QtTimeText::QtTimeText(const QLocale &locale)
     : m_locale(locale),
       m_longTime(longTimeFormat(locale)),
+      m_date(dateFormat(locale)),
       m_mediumTime(QStringLiteral("hh%1mm AP").arg(timeSeparator(locale)))
 {
     const QString date = locale.dateFormat(QLocale::ShortFormat);
@@ -60,7 +70,7 @@ QString QtTimeText::text(DateTime value) const
     const QTime time = QTime(0, 0).addSecs(value.secondOfDay());
     if (value.isBareTime())
         return m_locale.toString(time, m_longTime);
-    QString result = m_locale.toString(dayZero.addDays(value.day()), QLocale::ShortFormat);
+    QString result = m_locale.toString(dayZero.addDays(value.day()), m_date);
     if (value.secondOfDay() != 0)
         result += u' ' + m_locale.toString(time, m_longTime);
     return result;

@@ -18,6 +18,7 @@ public:
 private:
     QLocale m_locale;
     QString m_longTime;
+    QString m_date;
     QString m_mediumTime;
     bool m_dayFirst = true;
 };
