@@ -17,15 +17,15 @@ const char *const autoSizeProperty = "autoSize";
 // accessible name is this, then the caption.
 const char *const accessiblePrefixProperty = "accessiblePrefix";
 
-QRect designRect(const ControlSpec &spec)
+QRect designRect(const ControlSpec &row)
 {
-    return {Design::pixels(spec.left), Design::pixels(spec.top), Design::pixels(spec.width),
-            Design::pixels(spec.height)};
+    return {Design::pixels(row.left), Design::pixels(row.top), Design::pixels(row.width),
+            Design::pixels(row.height)};
 }
 
-QFont designFont(const std::optional<FontSpec> &spec)
+QFont designFont(const std::optional<FontSpec> &designed)
 {
-    const FontSpec f = spec.value_or(FontSpec{"MS Sans Serif", 8.25});
+    const FontSpec f = designed.value_or(FontSpec{"MS Sans Serif", 8.25});
     QFont font(QString::fromLatin1(Design::installedFamily(f.family)));
     font.setPointSizeF(f.points);
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
@@ -38,32 +38,32 @@ QColor toQColor(Rgb c)
     return QColor(c.red, c.green, c.blue);
 }
 
-void applyCommon(QWidget *w, const ControlSpec &spec)
+void applyCommon(QWidget *w, const ControlSpec &row)
 {
-    w->setObjectName(QString::fromLatin1(spec.name));
-    w->setGeometry(designRect(spec));
-    w->setFont(designFont(spec.font));
-    w->setEnabled(spec.enabled);
+    w->setObjectName(QString::fromLatin1(row.name));
+    w->setGeometry(designRect(row));
+    w->setFont(designFont(row.font));
+    w->setEnabled(row.enabled);
     QPalette pal = w->palette();
-    if (spec.foreColour) {
-        pal.setColor(QPalette::WindowText, toQColor(*spec.foreColour));
-        pal.setColor(QPalette::ButtonText, toQColor(*spec.foreColour));
-        pal.setColor(QPalette::Text, toQColor(*spec.foreColour));
+    if (row.foreColour) {
+        pal.setColor(QPalette::WindowText, toQColor(*row.foreColour));
+        pal.setColor(QPalette::ButtonText, toQColor(*row.foreColour));
+        pal.setColor(QPalette::Text, toQColor(*row.foreColour));
     }
-    if (spec.backColour) {
-        pal.setColor(QPalette::Window, toQColor(*spec.backColour));
-        pal.setColor(QPalette::Button, toQColor(*spec.backColour));
-        pal.setColor(QPalette::Base, toQColor(*spec.backColour));
+    if (row.backColour) {
+        pal.setColor(QPalette::Window, toQColor(*row.backColour));
+        pal.setColor(QPalette::Button, toQColor(*row.backColour));
+        pal.setColor(QPalette::Base, toQColor(*row.backColour));
     }
     w->setPalette(pal);
-    const QString tip = QString::fromUtf8(spec.toolTip);
+    const QString tip = QString::fromUtf8(row.toolTip);
     if (!tip.isEmpty()) {
         w->setToolTip(tip);
         w->setAccessibleDescription(tip);
     }
-    if (*spec.accessibleName)
-        w->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    if (spec.handPointer)
+    if (*row.accessibleName)
+        w->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    if (row.handPointer)
         w->setCursor(Qt::PointingHandCursor);
 }
 
@@ -72,22 +72,22 @@ QPixmap picture(const char *path)
     return *path ? QPixmap(QString::fromLatin1(path)) : QPixmap();
 }
 
-QLabel *makeLabel(QWidget *parent, const ControlSpec &spec)
+QLabel *makeLabel(QWidget *parent, const ControlSpec &row)
 {
-    QLabel *label = spec.name == std::string("Label8") ? new ClickLabel(parent) : new QLabel(parent);
-    applyCommon(label, spec);
+    QLabel *label = row.name == std::string("Label8") ? new ClickLabel(parent) : new QLabel(parent);
+    applyCommon(label, row);
     label->setFocusPolicy(Qt::NoFocus);
-    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    label->setAutoFillBackground(!spec.transparent);
-    if (spec.border) {
+    label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setAutoFillBackground(!row.transparent);
+    if (row.border) {
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
     }
     label->setIndent(0);   // a framed label would otherwise push its text inwards
-    label->setProperty(autoSizeProperty, spec.autoSize);
-    if (spec.autoSize && *spec.accessibleName)
-        label->setProperty(accessiblePrefixProperty, QString::fromUtf8(spec.accessibleName));
-    const QString text = QString::fromUtf8(spec.text);
+    label->setProperty(autoSizeProperty, row.autoSize);
+    if (row.autoSize && *row.accessibleName)
+        label->setProperty(accessiblePrefixProperty, QString::fromUtf8(row.accessibleName));
+    const QString text = QString::fromUtf8(row.text);
     // An empty auto-size label keeps its small design size until it gets a caption.
     if (text.isEmpty())
         label->setText(text);
@@ -96,46 +96,46 @@ QLabel *makeLabel(QWidget *parent, const ControlSpec &spec)
     return label;
 }
 
-QWidget *makeControl(QWidget *parent, const ControlSpec &spec)
+QWidget *makeControl(QWidget *parent, const ControlSpec &row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Timer:
         return nullptr;
     case Kind::PictureBox: {
         auto *box = new PictureBox(parent);
-        applyCommon(box, spec);
-        box->setPicture(picture(spec.picture));
+        applyCommon(box, row);
+        box->setPicture(picture(row.picture));
         return box;
     }
     case Kind::TextBox: {
         auto *edit = new QLineEdit(parent);
-        applyCommon(edit, spec);
-        edit->setMaxLength(spec.maxLength);
-        edit->setText(QString::fromUtf8(spec.text));
+        applyCommon(edit, row);
+        edit->setMaxLength(row.maxLength);
+        edit->setText(QString::fromUtf8(row.text));
         return edit;
     }
     case Kind::Button: {
         QPushButton *button;
-        if (*spec.picture) {
+        if (*row.picture) {
             auto *graphical = new PictureButton(parent);
-            graphical->setPictures(picture(spec.picture), picture(spec.pressedPicture),
-                                   picture(spec.disabledPicture));
+            graphical->setPictures(picture(row.picture), picture(row.pressedPicture),
+                                   picture(row.disabledPicture));
             button = graphical;
         } else {
             button = new QPushButton(parent);
         }
-        applyCommon(button, spec);
-        button->setText(QString::fromUtf8(spec.text));
+        applyCommon(button, row);
+        button->setText(QString::fromUtf8(row.text));
         // Enter on the focused button presses it, as on any desktop dialog.
         button->setAutoDefault(true);
         return button;
     }
     case Kind::Label:
-        return makeLabel(parent, spec);
+        return makeLabel(parent, row);
     case Kind::Image: {
         auto *image = new QLabel(parent);
-        applyCommon(image, spec);
-        image->setPixmap(picture(spec.picture));
+        applyCommon(image, row);
+        image->setPixmap(picture(row.picture));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return image;
     }
@@ -188,19 +188,19 @@ Controls buildForm(QWidget *parent)
 
     std::map<std::string, QObject *> made;
     std::map<int, QWidget *> byTabIndex;
-    for (const ControlSpec &spec : Design::controls()) {
-        if (spec.kind == Kind::Timer) {
+    for (const ControlSpec &row : Design::controls()) {
+        if (row.kind == Kind::Timer) {
             auto *timer = new QTimer(form);
-            timer->setObjectName(QString::fromLatin1(spec.name));
-            timer->setInterval(spec.interval);
+            timer->setObjectName(QString::fromLatin1(row.name));
+            timer->setInterval(row.interval);
             timer->start();   // ticks from the moment the window is loaded
-            made[spec.name] = timer;
+            made[row.name] = timer;
             continue;
         }
-        QWidget *w = makeControl(form, spec);
-        made[spec.name] = w;
-        if (spec.tabIndex >= 0)
-            byTabIndex[spec.tabIndex] = w;
+        QWidget *w = makeControl(form, row);
+        made[row.name] = w;
+        if (row.tabIndex >= 0)
+            byTabIndex[row.tabIndex] = w;
     }
     for (const char *name : Design::raised())
         static_cast<QWidget *>(made.at(name))->raise();
