@@ -71,11 +71,10 @@ void Tavola::unload()
     // controls may still be running (a new game asked for from the clock
     // tick or the menu): they go once it has returned.
     m_c.Timer1->stop();
-    for (QWidget *old : {static_cast<QWidget *>(takeCentralWidget()), static_cast<QWidget *>(m_c.menuBar)}) {
-        old->hide();
-        old->deleteLater();
-    }
-    setMenuBar(nullptr);
+    QWidget *oldForm = takeCentralWidget();
+    oldForm->hide();
+    oldForm->deleteLater();
+    setMenuBar(nullptr);   // hides the old menu bar and deletes it later as well
     m_c = {};
 }
 
