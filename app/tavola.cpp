@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
 
 const QString Tavola::dedication = QStringLiteral("Giocare con i numeri relativi, per la classe IIIA del Borvano");
@@ -44,6 +45,10 @@ void Tavola::load()
     connect(m_c.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
     connect(m_c.copy, &QAction::triggered, this, &Tavola::copy_Click);
     connect(m_c.Next, &QAction::triggered, this, &Tavola::Next_Click);
+    // The menu has no access key; F10 opens it, as on the usual desktops.
+    auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), m_c.form);
+    connect(openMenu, &QShortcut::activated, m_c.menuBar,
+            [bar = m_c.menuBar] { bar->setActiveAction(bar->actions().constFirst()); });
 
     Form_Load();
     m_activatePending = true;

@@ -273,10 +273,13 @@ void TestDesign::menuByMouseAndKeyboard()
     QCOMPARE(f.boxes.calls[0].title, QStringLiteral("Scuola media statale"));
     QVERIFY(!info->isVisible());
 
-    // The right arrow opens the submenu, and Enter there chooses "Nuovo".
-    info->popup(f.window->mapToGlobal(QPoint(0, 0)));
-    QVERIFY(QTest::qWaitForWindowExposed(info));
-    info->setActiveAction(copy);
+    // From the game, F10 opens the menu; the right arrow opens the submenu,
+    // and Enter there chooses "Nuovo".
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_F10);
+    QTRY_VERIFY(info->isVisible());
+    QTest::keyClick(info, Qt::Key_Down);
+    QTest::keyClick(info, Qt::Key_Down);
+    QCOMPARE(info->activeAction(), copy);
     QTest::keyClick(info, Qt::Key_Right);
     QMenu *sub = copy->menu();
     QTRY_VERIFY(sub->isVisible());

@@ -1,6 +1,7 @@
 """The real program as a pupil and a screen reader meet it: key presses and
 clicks through the X server (xdotool), reading through AT-SPI (pyatspi)."""
 
+import os
 import subprocess
 import sys
 import time
@@ -11,6 +12,7 @@ from gi.repository import GLib
 from PIL import ImageGrab
 
 BINARY = sys.argv.pop(1)
+FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 TITLE = "Giocare con i numeri relativi, per la classe IIIA del Borvano"
 
 
@@ -49,8 +51,13 @@ def descendants(node):
 
 
 class Game:
-    def __init__(self):
-        self.process = subprocess.Popen([BINARY])
+    def __init__(self, clock=None):
+        # With a clock ("14:21:50") the program's time of day starts there and
+        # runs on in real time; its timers keep the real monotonic clock.
+        env = dict(os.environ)
+        if clock:
+            env.update(LD_PRELOAD=FAKETIME, FAKETIME=f"@2026-12-08 {clock}", FAKETIME_DONT_FAKE_MONOTONIC="1")
+        self.process = subprocess.Popen([BINARY], env=env)
         self.app = wait_for(self._find_app)
         if self.app is None:
             raise AssertionError("the program did not appear on the accessibility bus")
@@ -103,6 +110,22 @@ class Game:
         x, y = box.x - 496 + 700, box.y - 8 + 300
         return ImageGrab.grab(xdisplay=None).getpixel((x, y))[:3]
 
+    def dialogs(self, title):
+        # A box opened over another box is that box's child.
+        return [c for c in descendants(self.app) if c.getRoleName() in ("dialog", "alert") and c.name == title]
+
+    def dialog_text(self, dialog):
+        return [n.name for n in descendants(dialog) if n.getRoleName() == "label" and n.name]
+
+    def form_origin(self):
+        box = self.answer_box().queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return box.x - 496, box.y - 8
+
+    def click_below_stopwatch(self):
+        x, y = self.form_origin()
+        xdotool("mousemove", str(x + 506), str(y + 156), "click", "1")
+        pump(0.3)
+
     def close(self):
         if self.process.poll() is None:
             self.process.kill()
@@ -114,13 +137,25 @@ class EndToEnd(unittest.TestCase):
         self.events = []
         self.listener = lambda e: self.events.append(e.source.name if e.source else "")
         pyatspi.Registry.registerEventListener(self.listener, "object:property-change:accessible-name")
-        self.game = Game()
-        self.addCleanup(self.game.close)
         self.addCleanup(pyatspi.Registry.deregisterEventListener, self.listener,
                         "object:property-change:accessible-name")
 
-    def test_a_round_as_a_pupil_plays_it(self):
+    def start(self, clock=None):
+        self.game = Game(clock)
+        self.addCleanup(self.game.close)
+        return self.game
+
+    def set_end_time(self, text):
         g = self.game
+        g.click_below_stopwatch()
+        prompt = wait_for(lambda: g.dialogs("Il gioco termina alle ore"))
+        self.assertTrue(prompt, "no end-time prompt after a click below the stopwatch")
+        self.assertIn("Immettere l'orario di fine  gioco", g.dialog_text(prompt[0]))
+        g.type(text)
+        g.key("Return")
+
+    def test_a_round_as_a_pupil_plays_it(self):
+        g = self.start()
         self.assertEqual(g.frame.name, TITLE)
         first, second = g.operands()
         self.assertTrue(-20 <= first <= 20 and -20 <= second <= 20)
@@ -153,8 +188,66 @@ class EndToEnd(unittest.TestCase):
         g.key("alt+x")
         self.assertEqual(g.process.wait(timeout=10), 0)
 
+    def test_end_time_announced_once(self):
+        g = self.start("14:21:50")
+        first, second = g.operands()
+        g.type(str(first + second))
+        g.key("Return")
+        self.set_end_time("14.22")
+        end = wait_for(lambda: g.dialogs("Fine"), timeout=20)
+        self.assertTrue(end, "the end was not announced")
+        self.assertIn("Gioco fino alle 14:22:00", g.dialog_text(end[0]))
+        pump(2)
+        self.assertEqual(len(g.dialogs("Fine")), 1)
+        g.key("Return")
+        question = wait_for(lambda: g.dialogs("INIZIARE NUOVA GARA"))
+        self.assertTrue(question, "no new-game question after the end")
+        self.assertIn("INIZIAMO UNA NUOVA GARA  ?", g.dialog_text(question[0]))
+        g.key("Return")  # No is the default: the game goes on
+        self.assertTrue(wait_for(lambda: not g.dialogs("INIZIARE NUOVA GARA")))
+        pump(2.5)
+        self.assertFalse(g.dialogs("Fine"), "the end was announced twice")
+        self.assertEqual(g.label_value("Risposte totali"), "1")
+        self.assertTrue(g.label_value("Orologio").startswith("14:22:"))
+
+    def test_end_waits_for_the_credits_box(self):
+        g = self.start("14:21:54")
+        self.set_end_time("14.22")
+        # The credits, from the keyboard: F10, down to the credits entry, Enter.
+        g.key("F10")
+        g.key("Down")
+        g.key("Down")
+        g.key("Return")
+        self.assertTrue(wait_for(lambda: g.dialogs("Scuola media statale")), "no credits box")
+        self.assertTrue(wait_for(lambda: g.label_value("Orologio") >= "14:22:02", timeout=15))
+        self.assertFalse(g.dialogs("Fine"), "the end was announced over the credits")
+        g.key("Return")
+        end = wait_for(lambda: g.dialogs("Fine"), timeout=5)
+        self.assertTrue(end, "the end was not announced once the credits were closed")
+
+    def test_new_game_from_the_keyboard(self):
+        g = self.start()
+        first, second = g.operands()
+        g.type(str(first + second + 1))
+        g.key("Return")
+        self.assertEqual(wait_for(lambda: g.label_value("Risposte errate")), "1")
+        # F10 opens the menu; the credits entry's submenu holds "Nuovo".
+        g.key("F10")
+        g.key("Down")
+        g.key("Down")
+        g.key("Right")
+        g.key("Return")
+        question = wait_for(lambda: g.dialogs("INIZIARE NUOVA GARA"))
+        self.assertTrue(question, "no new-game question from the menu")
+        g.key("y")
+        self.assertTrue(wait_for(lambda: g.label_value("Risposte errate") == "0"))
+        self.assertEqual(g.label_value("Risposte totali"), "0")
+        self.assertEqual(g.frame.name, TITLE)
+        self.assertEqual(g.verdict(), "")
+        self.assertTrue(wait_for(lambda: g.answer_box().getState().contains(pyatspi.STATE_FOCUSED)))
+
     def test_screen_reader_names(self):
-        g = self.game
+        g = self.start()
         focusable = [n for n in descendants(g.frame) if n.getState().contains(pyatspi.STATE_FOCUSABLE)
                      and n.getRoleName() in ("push button", "text")]
         names = sorted(n.name for n in focusable)
