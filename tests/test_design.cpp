@@ -310,6 +310,7 @@ void TestDesign::accessibleNames_data()
     QTest::newRow("empty clock") << "lblTime" << "Orologio";
     QTest::newRow("exit") << "cmdExit" << "Esci";
     QTest::newRow("next takes its caption") << "cmdNext" << "Nuovo calcolo";
+    QTest::newRow("inert button") << "Command1" << "Pulsante senza funzione";
 }
 
 void TestDesign::accessibleNames()
