@@ -3,6 +3,7 @@
 #include "tavola.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     // The buttons of the boxes (Yes, No, Cancel) speak the desktop's language.
     QTranslator qtWords;
     installToolkitTranslations(qtWords, QLocale::system());
+
+    QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);
 
     QtBoxes boxes;
     QtSystem system;

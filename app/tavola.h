@@ -41,6 +41,10 @@ public:
     void copy_Click();
     void ShowTimeInCaption();
 
+    // Enough for the window's pictures and the style's frames; the default
+    // (10 MiB) fills up slowly because the background changes with every problem.
+    static constexpr int pixmapCacheKiB = 1024;
+
     static const QString dedication;
     static const QString credits;
 

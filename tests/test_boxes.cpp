@@ -1,6 +1,7 @@
 #include "counting_boxes.h"
 #include "fakes.h"
 #include "qt_services.h"
+#include "qt_warnings.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -39,7 +40,7 @@ private:
 
 void TestBoxes::init()
 {
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+    failOnQtWarnings();
 }
 
 void TestBoxes::messageStyle_data()

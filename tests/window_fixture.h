@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes.h"
+#include "qt_warnings.h"
 #include "qt_time_text.h"
 #include "tavola.h"
 
@@ -38,10 +39,3 @@ struct WindowFixture
     // Lets the old controls of a rebuilt window go.
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
-
-// Every Qt warning fails a widget test, but for the offscreen plugin's notes
-// on what it lacks (a window manager, a keyboard grab).
-inline void failOnQtWarnings()
-{
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
-}
