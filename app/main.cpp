@@ -1,5 +1,6 @@
 #include "qt_services.h"
 #include "qt_time_text.h"
+#include "design.h"
 #include "tavola.h"
 
 #include <QApplication>
@@ -17,6 +18,10 @@ int main(int argc, char *argv[])
     installToolkitTranslations(qtWords, QLocale::system());
 
     QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);
+    // Menus and boxes in the window's own sans family, at the desktop's size.
+    QFont font = QApplication::font();
+    font.setFamily(QString::fromLatin1(Design::installedFamily("MS Sans Serif")));
+    QApplication::setFont(font);
 
     QtBoxes boxes;
     QtSystem system;

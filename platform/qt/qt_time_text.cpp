@@ -10,9 +10,17 @@ const QDate dayZero(1899, 12, 30);
 // The long time format without the time zone, which the clock has no use for.
 QString longTimeFormat(const QLocale &locale)
 {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
-    format = format.trimmed();
+    const QString full = locale.timeFormat(QLocale::LongFormat);
+    QString format;
+    bool quoted = false;
+    for (QChar c : full) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (c == u't' && !quoted)
+            continue;
+        format += c;
+    }
+    format = format.simplified();
     if (!format.contains(u's'))
         format += QStringLiteral(":ss");
     return format;
