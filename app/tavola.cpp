@@ -7,7 +7,6 @@
 #include "problem.h"
 #include "widgets.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -164,8 +163,6 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
     }
     const Grading g = grade(m_state, m_c.txtAnswer->text());
     setCaption(m_c.lblMessage, g.verdict);
-    QAccessibleEvent changed(m_c.lblMessage, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
     if (!g.right) {
         setBackColour(composeColour(0, 0, 0));
         setCaption(m_c.lblScore1, formatNumber(m_state.wrongAnswers));
