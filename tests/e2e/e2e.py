@@ -61,7 +61,7 @@ class Game:
         self.app = wait_for(self._find_app)
         if self.app is None:
             raise AssertionError("the program did not appear on the accessibility bus")
-        self.frame = wait_for(lambda: next(c for c in self.app if c.getRoleName() == "frame"))
+        self.frame = wait_for(lambda: next(c for c in self.app if c.getRole() == pyatspi.ROLE_FRAME))
         window = wait_for(lambda: subprocess.run(
             ["xdotool", "search", "--sync", "--onlyvisible", "--name", "Giocare con i numeri"],
             capture_output=True, text=True, timeout=10).stdout.split()[0])
@@ -101,7 +101,7 @@ class Game:
 
     def verdict(self):
         labels = [n for n in descendants(self.frame)
-                  if n.getRoleName() == "label" and (n.name.startswith("Esatto") or n.name.startswith("Sbagliato"))]
+                  if n.getRole() == pyatspi.ROLE_LABEL and (n.name.startswith("Esatto") or n.name.startswith("Sbagliato"))]
         return labels[0].name if labels else ""
 
     def pixel_where_no_control_lies(self):
@@ -112,10 +112,10 @@ class Game:
 
     def dialogs(self, title):
         # A box opened over another box is that box's child.
-        return [c for c in descendants(self.app) if c.getRoleName() in ("dialog", "alert") and c.name == title]
+        return [c for c in descendants(self.app) if c.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT) and c.name == title]
 
     def dialog_text(self, dialog):
-        return [n.name for n in descendants(dialog) if n.getRoleName() == "label" and n.name]
+        return [n.name for n in descendants(dialog) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
 
     def form_origin(self):
         box = self.answer_box().queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -249,7 +249,7 @@ class EndToEnd(unittest.TestCase):
     def test_screen_reader_names(self):
         g = self.start()
         focusable = [n for n in descendants(g.frame) if n.getState().contains(pyatspi.STATE_FOCUSABLE)
-                     and n.getRoleName() in ("push button", "text")]
+                     and n.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)]
         names = sorted(n.name for n in focusable)
         self.assertEqual(names, ["Esci", "Nuovo calcolo", "Pulsante senza funzione", "Risultato"])
         for prefix in ("Primo numero", "Secondo numero", "Risposte esatte", "Risposte errate",
