@@ -41,6 +41,7 @@ struct ControlSpec
     int interval = 0;           // milliseconds, for a timer
     const char *toolTip = "";
     const char *accessibleName = "";
+    const char *accessibleDescription = "";   // spoken instead of the tool tip
     const char *picture = "";           // resource path
     const char *pressedPicture = "";
     const char *disabledPicture = "";
@@ -74,6 +75,9 @@ constexpr int pixels(int twips)
 {
     return twips / twipsPerPixel;
 }
+
+// Where a click below the stopwatch sets the end time, so does this key.
+inline constexpr const char *endTimeShortcut = "Ctrl+T";
 
 // The design's font families as installed here (metric-compatible faces).
 const char *installedFamily(const char *designFamily);

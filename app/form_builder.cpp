@@ -57,10 +57,11 @@ void applyCommon(QWidget *w, const ControlSpec &row)
     }
     w->setPalette(pal);
     const QString tip = QString::fromUtf8(row.toolTip);
-    if (!tip.isEmpty()) {
+    if (!tip.isEmpty())
         w->setToolTip(tip);
-        w->setAccessibleDescription(tip);
-    }
+    const QString description = *row.accessibleDescription ? QString::fromUtf8(row.accessibleDescription) : tip;
+    if (!description.isEmpty())
+        w->setAccessibleDescription(description);
     if (*row.accessibleName)
         w->setAccessibleName(QString::fromUtf8(row.accessibleName));
     if (row.handPointer)

@@ -5,8 +5,10 @@
 #include "keycode.h"
 #include "numbers.h"
 #include "problem.h"
+#include "spoken.h"
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -48,6 +50,9 @@ void Tavola::load()
     auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), m_c.form);
     connect(openMenu, &QShortcut::activated, m_c.menuBar,
             [bar = m_c.menuBar] { bar->setActiveAction(bar->actions().constFirst()); });
+    // The end time by keyboard, for whoever cannot aim below the stopwatch.
+    auto *endTime = new QShortcut(QKeySequence(QString::fromLatin1(Design::endTimeShortcut)), m_c.form);
+    connect(endTime, &QShortcut::activated, this, &Tavola::Label8_Click);
 
     Form_Load();
     m_activatePending = true;
@@ -139,15 +144,22 @@ void Tavola::ShowTimeInCaption()
 
 void Tavola::cmdNext_Click()
 {
-    m_c.txtAnswer->setText(QString());
     setCaption(m_c.lblMessage, QString());
     const Problem p = drawProblem(m_services.random);
     setCaption(m_c.lblNum1, formatNumber(p.first));
     setCaption(m_c.lblNum2, formatNumber(p.second));
     m_state.expectedSum = p.sum;
-    m_c.cmdNext->setEnabled(false);
     setBackColour(p.colour);
+    // A screen reader reads the box's description when the box takes the
+    // focus, so the sum is heard at once. The box is emptied only after: a
+    // caret moved in it beforehand would make the reader take the focus
+    // event for one it has already seen, and stay silent. The button is
+    // disabled once it has lost the focus, so that the toolkit does not pass
+    // the focus on by itself.
+    m_c.txtAnswer->setAccessibleDescription(spokenProblem(p.first, p.second));
     m_c.txtAnswer->setFocus();
+    m_c.txtAnswer->setText(QString());
+    m_c.cmdNext->setEnabled(false);
 }
 
 void Tavola::txtAnswer_KeyPress(int &keyCode)
@@ -169,6 +181,8 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
     }
     setCaption(m_c.lblScore, formatNumber(m_state.rightAnswers));
     setCaption(m_c.lblScore2, formatNumber(totalAnswers(m_state)));
+    // Read out when the button takes the focus.
+    m_c.cmdNext->setAccessibleDescription(spokenVerdict(g.right, m_state));
     m_c.cmdNext->setEnabled(true);
     m_c.cmdNext->setFocus();
 }
@@ -176,6 +190,13 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
 void Tavola::Label8_Click()
 {
     askEndTime(m_state, m_boxes, m_services.timeText);
+    nameClock();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    const auto *end = std::get_if<DateTime>(&m_state.endTime);
+    QAccessibleAnnouncementEvent said(m_c.lblTime, end ? QStringLiteral("Il gioco finisce alle ") + m_services.timeText.text(*end)
+                                                       : QStringLiteral("Nessun orario di fine gioco."));
+    QAccessible::updateAccessibility(&said);
+#endif
 }
 
 void Tavola::Timer1_Timer()
@@ -218,6 +239,18 @@ QString Tavola::timeLabel() const
 void Tavola::setTimeLabel(const QString &text)
 {
     setCaption(m_c.lblTime, text);
+    nameClock();
+}
+
+void Tavola::nameClock()
+{
+    // The end time in force is heard with the clock, so it can be checked.
+    QString name = QStringLiteral("Orologio");
+    if (const QString time = m_c.lblTime->text(); !time.isEmpty())
+        name += QStringLiteral(": ") + time;
+    if (const auto *end = std::get_if<DateTime>(&m_state.endTime))
+        name += QStringLiteral(", fine alle ") + m_services.timeText.text(*end);
+    m_c.lblTime->setAccessibleName(name);
 }
 
 bool Tavola::minimized() const

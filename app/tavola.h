@@ -56,6 +56,7 @@ protected:
 private:
     void load();
     void setBackColour(Colour colour);
+    void nameClock();
 
     // ClockFace
     QString timeLabel() const override;

@@ -2,6 +2,7 @@
 #include "game_state.h"
 #include "grading.h"
 #include "problem.h"
+#include "spoken.h"
 
 #include <QTest>
 
@@ -58,13 +59,20 @@ void TestQuiz::problem_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<uint>("colour");
+    QTest::addColumn<QString>("spoken");
     // Draws in order: magnitude a, magnitude b, sign s, sign t.
-    QTest::newRow("all halves") << QList<double>{0.5, 0.5, 0.5, 0.5} << -10 << 10 << composeColour(200, 200, 255);
-    QTest::newRow("exact zero first") << QList<double>{0.0, 0.5, 0.9, 0.9} << 0 << 10 << composeColour(0, 200, 0);
-    QTest::newRow("largest draws") << QList<double>{0.999, 0.999, 0.0, 0.0} << -20 << -20 << composeColour(255, 255, 255);
-    QTest::newRow("smallest non-zero") << QList<double>{1e-9, 1e-9, 0.7, 0.6} << 1 << 1 << composeColour(20, 20, 50);
-    QTest::newRow("first positive needs top third") << QList<double>{0.25, 0.1, 0.66, 0.49} << -5 << -2 << composeColour(100, 40, 250);
-    QTest::newRow("first positive") << QList<double>{0.25, 0.1, 0.67, 0.5} << 5 << 2 << composeColour(100, 40, 250);
+    QTest::newRow("all halves") << QList<double>{0.5, 0.5, 0.5, 0.5} << -10 << 10 << composeColour(200, 200, 255)
+                                 << "Quanto fa meno 10 più 10?";
+    QTest::newRow("exact zero first") << QList<double>{0.0, 0.5, 0.9, 0.9} << 0 << 10 << composeColour(0, 200, 0)
+                                      << "Quanto fa 0 più 10?";
+    QTest::newRow("largest draws") << QList<double>{0.999, 0.999, 0.0, 0.0} << -20 << -20 << composeColour(255, 255, 255)
+                                   << "Quanto fa meno 20 più meno 20?";
+    QTest::newRow("smallest non-zero") << QList<double>{1e-9, 1e-9, 0.7, 0.6} << 1 << 1 << composeColour(20, 20, 50)
+                                       << "Quanto fa 1 più 1?";
+    QTest::newRow("first positive needs top third") << QList<double>{0.25, 0.1, 0.66, 0.49} << -5 << -2 << composeColour(100, 40, 250)
+                                                    << "Quanto fa meno 5 più meno 2?";
+    QTest::newRow("first positive") << QList<double>{0.25, 0.1, 0.67, 0.5} << 5 << 2 << composeColour(100, 40, 250)
+                                    << "Quanto fa 5 più 2?";
 }
 
 void TestQuiz::problem()
@@ -73,6 +81,7 @@ void TestQuiz::problem()
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(uint, colour);
+    QFETCH(QString, spoken);
     FakeRandom random;
     random.draws.assign(draws.begin(), draws.end());
     const Problem p = drawProblem(random);
@@ -80,6 +89,7 @@ void TestQuiz::problem()
     QCOMPARE(p.second, second);
     QCOMPARE(int(p.sum), first + second);
     QCOMPARE(p.colour, colour);
+    QCOMPARE(spokenProblem(p.first, p.second), spoken);
 }
 
 void TestQuiz::problemReseedsTwice()
@@ -123,18 +133,25 @@ void TestQuiz::grading_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("spoken");   // with 4 right and 2 wrong before
     const QString yes = QStringLiteral("Esatto, è incredibile!!!");
-    QTest::newRow("right") << 7 << "7" << true << yes;
-    QTest::newRow("right negative") << -5 << "-5" << true << yes;
-    QTest::newRow("wrong shows negative sum") << -5 << "5" << false << "Sbagliato!! -5";
-    QTest::newRow("wrong shows positive sum") << 12 << "21" << false << "Sbagliato!! 12";
-    QTest::newRow("empty is zero, right") << 0 << "" << true << yes;
-    QTest::newRow("empty is zero, wrong") << 3 << "" << false << "Sbagliato!! 3";
-    QTest::newRow("double minus is zero") << 0 << "--5" << true << yes;
-    QTest::newRow("leading zeros") << 7 << "007" << true << yes;
-    QTest::newRow("minus in the middle") << 5 << "5-3" << true << yes;
-    QTest::newRow("pasted huge number") << 0 << "9E99" << false << "Sbagliato!! 0";
-    QTest::newRow("pasted half rounds to even") << 2 << "2.5" << true << yes;
+    const QString heardYes = QStringLiteral("Esatto! Esatte 5, errate 2, totali 7.");
+    const QString counts = QStringLiteral(" Esatte 4, errate 3, totali 7.");
+    QTest::newRow("right") << 7 << "7" << true << yes << heardYes;
+    QTest::newRow("right negative") << -5 << "-5" << true << yes << heardYes;
+    QTest::newRow("wrong shows negative sum") << -5 << "5" << false << "Sbagliato!! -5"
+                                              << QStringLiteral("Sbagliato. Il risultato giusto è meno 5.") + counts;
+    QTest::newRow("wrong shows positive sum") << 12 << "21" << false << "Sbagliato!! 12"
+                                              << QStringLiteral("Sbagliato. Il risultato giusto è 12.") + counts;
+    QTest::newRow("empty is zero, right") << 0 << "" << true << yes << heardYes;
+    QTest::newRow("empty is zero, wrong") << 3 << "" << false << "Sbagliato!! 3"
+                                          << QStringLiteral("Sbagliato. Il risultato giusto è 3.") + counts;
+    QTest::newRow("double minus is zero") << 0 << "--5" << true << yes << heardYes;
+    QTest::newRow("leading zeros") << 7 << "007" << true << yes << heardYes;
+    QTest::newRow("minus in the middle") << 5 << "5-3" << true << yes << heardYes;
+    QTest::newRow("pasted huge number") << 0 << "9E99" << false << "Sbagliato!! 0"
+                                        << QStringLiteral("Sbagliato. Il risultato giusto è 0.") + counts;
+    QTest::newRow("pasted half rounds to even") << 2 << "2.5" << true << yes << heardYes;
 }
 
 void TestQuiz::grading()
@@ -143,6 +160,7 @@ void TestQuiz::grading()
     QFETCH(QString, answer);
     QFETCH(bool, right);
     QFETCH(QString, verdict);
+    QFETCH(QString, spoken);
     GameState s;
     s.expectedSum = qint16(expected);
     s.rightAnswers = 4;
@@ -153,6 +171,7 @@ void TestQuiz::grading()
     QCOMPARE(int(s.rightAnswers), right ? 5 : 4);
     QCOMPARE(int(s.wrongAnswers), right ? 2 : 3);
     QCOMPARE(int(totalAnswers(s)), 7);
+    QCOMPARE(spokenVerdict(g.right, s), spoken);
 }
 
 void TestQuiz::countersStopAtTop()

@@ -35,7 +35,11 @@ private Q_SLOTS:
     void newGameFromInsideTick();
     void announcementWaitsForOpenBox();
     void endTimeFromClickBelowStopwatch();
+    void endTimeByKeyboardNamedWithClock_data();
+    void endTimeByKeyboardNamedWithClock();
     void tickFillsClockLabel();
+    void focusCarriesWhatIsSaid_data();
+    void focusCarriesWhatIsSaid();
 
 private:
     WindowFixture f;
@@ -337,6 +341,33 @@ void TestWindow::endTimeFromClickBelowStopwatch()
     QCOMPARE(f.boxes.calls.size(), std::size_t(1));
 }
 
+void TestWindow::endTimeByKeyboardNamedWithClock_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("clockName");
+    QTest::newRow("a time") << QStringLiteral("14.22") << QStringLiteral("Orologio: 10:00:00, fine alle 14:22:00");
+    QTest::newRow("cancelled") << QString() << QStringLiteral("Orologio: 10:00:00");
+    QTest::newRow("not a time") << QStringLiteral("xyz") << QStringLiteral("Orologio: 10:00:00");
+}
+
+void TestWindow::endTimeByKeyboardNamedWithClock()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, clockName);
+    f.window->Timer1_Timer();
+    f.boxes.inputs = {typed};
+    // From the answer box, whose key filter refuses control characters.
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(f.boxes.calls.size(), std::size_t(typed == QStringLiteral("xyz") ? 2 : 1));
+    QCOMPARE(f.boxes.calls[0].title, QStringLiteral("Il gioco termina alle ore"));
+    QCOMPARE(f.c().txtAnswer->text(), QString());
+    QCOMPARE(f.c().lblTime->accessibleName(), clockName);
+    // The next tick keeps the end time in the name.
+    f.clock.advance(1);
+    f.window->Timer1_Timer();
+    QCOMPARE(f.c().lblTime->accessibleName(), QString(clockName).replace(QStringLiteral("10:00:00"), QStringLiteral("10:00:01")));
+}
+
 void TestWindow::tickFillsClockLabel()
 {
     QCOMPARE(f.c().lblTime->text(), QString());
@@ -346,6 +377,80 @@ void TestWindow::tickFillsClockLabel()
     QTRY_COMPARE_WITH_TIMEOUT(f.c().lblTime->text(), QStringLiteral("09:05:07"), 2000);
     QCOMPARE(f.c().lblTime->pos(), corner);
     QVERIFY(f.c().lblTime->width() > Design::pixels(90));
+}
+
+namespace {
+// What a screen reader would be told, in order: a control taking the focus
+// with its description at that moment, or the answer box's text changing.
+class Listener : public QObject
+{
+public:
+    struct Told
+    {
+        QString name;
+        QString description;   // "" for a change of text
+    };
+    std::vector<Told> told;
+
+    explicit Listener(const Controls &c)
+    {
+        for (QWidget *w : {static_cast<QWidget *>(c.txtAnswer), static_cast<QWidget *>(c.cmdNext)})
+            w->installEventFilter(this);
+        connect(c.txtAnswer, &QLineEdit::textChanged, this, [this] { told.push_back({QStringLiteral("edit"), {}}); });
+    }
+
+    const Told *focusOf(const QString &name) const
+    {
+        for (const Told &t : told) {
+            if (t.name == name)
+                return &t;
+        }
+        return nullptr;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            told.push_back({watched->objectName(), static_cast<QWidget *>(watched)->accessibleDescription()});
+        return false;
+    }
+};
+}
+
+void TestWindow::focusCarriesWhatIsSaid_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("verdict");
+    // -10 + 10 on screen; after Enter on the button, -1 + -1.
+    QTest::newRow("right") << QStringLiteral("0") << QStringLiteral("Esatto! Esatte 1, errate 0, totali 1.");
+    QTest::newRow("wrong") << QStringLiteral("-12")
+                           << QStringLiteral("Sbagliato. Il risultato giusto è 0. Esatte 0, errate 1, totali 1.");
+}
+
+void TestWindow::focusCarriesWhatIsSaid()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, verdict);
+    QCOMPARE(f.c().txtAnswer->accessibleDescription(), QStringLiteral("Quanto fa meno 10 più 10?"));
+    QTest::keyClicks(f.c().txtAnswer, answer);
+    Listener listener(f.c());
+    QTest::keyClick(f.c().txtAnswer, Qt::Key_Return);
+    const auto *onButton = listener.focusOf(QStringLiteral("cmdNext"));
+    QVERIFY(onButton);
+    QCOMPARE(onButton->description, verdict);
+
+    listener.told.clear();
+    f.random.draws = {0.05, 0.05, 0.0, 0.0};
+    QTest::keyClick(f.c().cmdNext, Qt::Key_Return);
+    // The box takes the focus first, with the new sum in words, and is
+    // emptied only then: a change in it beforehand makes a screen reader
+    // drop the focus event as one it has already seen.
+    QVERIFY(!listener.told.empty());
+    QCOMPARE(listener.told.front().name, QStringLiteral("txtAnswer"));
+    QCOMPARE(listener.told.front().description, QStringLiteral("Quanto fa meno 1 più meno 1?"));
+    QCOMPARE(f.c().txtAnswer->text(), QString());
+    QVERIFY(!f.c().cmdNext->isEnabled());
 }
 
 QTEST_MAIN(TestWindow)

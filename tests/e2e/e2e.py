@@ -132,24 +132,56 @@ class Game:
         self.process.wait(timeout=10)
 
 
+def spoken(n):
+    return f"meno {-n}" if n < 0 else str(n)
+
+
 class EndToEnd(unittest.TestCase):
     def setUp(self):
         self.events = []
-        self.listener = lambda e: self.events.append(e.source.name if e.source else "")
-        pyatspi.Registry.registerEventListener(self.listener, "object:property-change:accessible-name")
-        self.addCleanup(pyatspi.Registry.deregisterEventListener, self.listener,
-                        "object:property-change:accessible-name")
+        self.focus = []  # (name, description) of each control as it took the focus
+        self.listen("object:property-change:accessible-name",
+                    lambda e: self.events.append(e.source.name if e.source else ""))
+        self.listen("object:state-changed:focused",
+                    lambda e: e.detail1 and e.source and self.focus.append((e.source.name, e.source.description)))
+
+    def listen(self, kind, listener):
+        pyatspi.Registry.registerEventListener(listener, kind)
+        self.addCleanup(pyatspi.Registry.deregisterEventListener, listener, kind)
+
+    def heard_focus(self, name, description):
+        """A focus event on the control whose description holds the text; later ones stay."""
+        def find():
+            for i, (n, d) in enumerate(self.focus):
+                if n == name and description in d:
+                    del self.focus[:i + 1]
+                    return True
+            return False
+        self.assertTrue(wait_for(find), f"no focus on {name!r} saying {description!r}; heard {self.focus}")
+
+    def heard_problem(self, g):
+        first, second = g.operands()
+        self.heard_focus("Risultato", f"Quanto fa {spoken(first)} più {spoken(second)}?")
+        return first, second
+
+    def assert_active_and_focused(self, g):
+        self.assertTrue(wait_for(lambda: g.frame.getState().contains(pyatspi.STATE_ACTIVE)),
+                        "the window is not active for assistive technology")
+        self.assertTrue(wait_for(lambda: g.answer_box().getState().contains(pyatspi.STATE_FOCUSED)))
 
     def start(self, clock=None):
         self.game = Game(clock)
         self.addCleanup(self.game.close)
         return self.game
 
-    def set_end_time(self, text):
+    def set_end_time(self, text, by_keyboard=False):
         g = self.game
-        g.click_below_stopwatch()
+        if by_keyboard:
+            g.key("ctrl+t")
+        else:
+            g.click_below_stopwatch()
         prompt = wait_for(lambda: g.dialogs("Il gioco termina alle ore"))
-        self.assertTrue(prompt, "no end-time prompt after a click below the stopwatch")
+        self.assertTrue(prompt, "no end-time prompt")
         self.assertIn("Immettere l'orario di fine  gioco", g.dialog_text(prompt[0]))
         g.type(text)
         g.key("Return")
@@ -157,7 +189,7 @@ class EndToEnd(unittest.TestCase):
     def test_a_round_as_a_pupil_plays_it(self):
         g = self.start()
         self.assertEqual(g.frame.name, TITLE)
-        first, second = g.operands()
+        first, second = self.heard_problem(g)
         self.assertTrue(-20 <= first <= 20 and -20 <= second <= 20)
         self.assertTrue(g.answer_box().getState().contains(pyatspi.STATE_FOCUSED))
 
@@ -172,14 +204,17 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(g.label_value("Risposte errate"), "0")
         self.assertEqual(g.label_value("Risposte totali"), "1")
         self.assertIn("Esatto, è incredibile!!!", self.events, "the verdict was not announced")
+        self.heard_focus("Nuovo calcolo", "Esatto! Esatte 1, errate 0, totali 1.")
 
         # Enter again, now on the button, poses the next problem.
         g.key("Return")
         self.assertTrue(wait_for(lambda: g.verdict() == "" and g.answer_text() == ""))
-        first, second = g.operands()
+        first, second = self.heard_problem(g)
         g.type(str(first + second + 1))
         g.key("KP_Enter")
         self.assertEqual(wait_for(g.verdict), f"Sbagliato!! {first + second}")
+        self.heard_focus("Nuovo calcolo", f"Sbagliato. Il risultato giusto è {spoken(first + second)}. "
+                                          "Esatte 1, errate 1, totali 2.")
         self.assertEqual(g.label_value("Risposte errate"), "1")
         self.assertEqual(g.label_value("Risposte totali"), "2")
         self.assertEqual(wait_for(lambda: g.pixel_where_no_control_lies() == (0, 0, 0)), True)
@@ -209,10 +244,11 @@ class EndToEnd(unittest.TestCase):
         self.assertFalse(g.dialogs("Fine"), "the end was announced twice")
         self.assertEqual(g.label_value("Risposte totali"), "1")
         self.assertTrue(g.label_value("Orologio").startswith("14:22:"))
+        self.assertTrue(g.label_value("Orologio").endswith(", fine alle 14:22:00"))
 
     def test_end_waits_for_the_credits_box(self):
         g = self.start("14:21:54")
-        self.set_end_time("14.22")
+        self.set_end_time("14.22", by_keyboard=True)
         # The credits, from the keyboard: F10, down to the credits entry, Enter.
         g.key("F10")
         g.key("Down")
@@ -224,6 +260,14 @@ class EndToEnd(unittest.TestCase):
         g.key("Return")
         end = wait_for(lambda: g.dialogs("Fine"), timeout=5)
         self.assertTrue(end, "the end was not announced once the credits were closed")
+        # Yes to a new game from the end: the new game is heard as the first one was.
+        g.key("Return")
+        self.assertTrue(wait_for(lambda: g.dialogs("INIZIARE NUOVA GARA")), "no new-game question after the end")
+        del self.focus[:]
+        g.key("y")
+        self.assertTrue(wait_for(lambda: g.label_value("Risposte totali") == "0"))
+        self.assert_active_and_focused(g)
+        self.heard_problem(g)
 
     def test_new_game_from_the_keyboard(self):
         g = self.start()
@@ -239,12 +283,14 @@ class EndToEnd(unittest.TestCase):
         g.key("Return")
         question = wait_for(lambda: g.dialogs("INIZIARE NUOVA GARA"))
         self.assertTrue(question, "no new-game question from the menu")
+        del self.focus[:]
         g.key("y")
         self.assertTrue(wait_for(lambda: g.label_value("Risposte errate") == "0"))
         self.assertEqual(g.label_value("Risposte totali"), "0")
         self.assertEqual(g.frame.name, TITLE)
         self.assertEqual(g.verdict(), "")
-        self.assertTrue(wait_for(lambda: g.answer_box().getState().contains(pyatspi.STATE_FOCUSED)))
+        self.assert_active_and_focused(g)
+        self.heard_problem(g)
 
     def test_screen_reader_names(self):
         g = self.start()
@@ -255,7 +301,9 @@ class EndToEnd(unittest.TestCase):
         for prefix in ("Primo numero", "Secondo numero", "Risposte esatte", "Risposte errate",
                        "Risposte totali"):
             self.assertTrue(g.named(prefix), f"nothing is named {prefix!r}")
-        self.assertTrue(g.named("Imposta l'orario di fine gioco"))
+        self.assertIn("Ctrl+T", g.named("Imposta l'orario di fine gioco")[0].description)
+        # The design's English tool tip is not what a listener hears.
+        self.assertEqual(g.named("Nuovo calcolo")[0].description, "Pone il prossimo calcolo.")
         self.assertTrue(wait_for(lambda: g.named("Orologio: ")), "the clock is not read")
 
 

@@ -1,0 +1,120 @@
+"""A pupil who cannot see the screen plays the real program by ear: the
+driver only listens to what Orca says (the SPEECH OUTPUT lines of its debug
+log) and types on the keyboard (xdotool), as the pupil would."""
+
+import os
+import re
+import subprocess
+import sys
+import time
+import unittest
+
+BINARY, LOG = sys.argv.pop(1), sys.argv.pop(1)
+FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+PROBLEM = re.compile(r"Quanto fa (meno )?(\d+) più (meno )?(\d+)\?")
+
+
+def spoken_number(text):
+    """ "meno 6" -> -6, as the game says a number."""
+    return -int(text[5:]) if text.startswith("meno ") else int(text)
+
+
+class Ear:
+    """What Orca has said since the last thing heard."""
+
+    def __init__(self, path):
+        self.path = path
+        self.heard = 0
+        self.said = []
+
+    def lines(self):
+        if not os.path.exists(self.path):
+            return []
+        with open(self.path, encoding="utf-8", errors="replace") as log:
+            return [m.group(1) for m in re.finditer(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read())]
+
+    def wait_for(self, pattern, timeout=15):
+        """The first new utterance matching pattern; everything up to it is heard."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            lines = self.lines()
+            for i in range(self.heard, len(lines)):
+                match = re.search(pattern, lines[i])
+                if match:
+                    self.said += lines[self.heard:i + 1]
+                    self.heard = i + 1
+                    return match
+            time.sleep(0.1)
+        raise AssertionError(f"Orca never said {pattern!r}; it said {self.lines()[self.heard:]}")
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "150", "--", text], check=True)
+
+
+class ByEar(unittest.TestCase):
+    def test_a_whole_game_by_ear(self):
+        ear = Ear(LOG)
+        ear.wait_for("Lettore schermo attivo", timeout=30)
+        # The game's clock starts at 14:21:30 and runs on in real time.
+        env = dict(os.environ, LD_PRELOAD=FAKETIME, FAKETIME="@2026-12-08 14:21:30",
+                   FAKETIME_DONT_FAKE_MONOTONIC="1")
+        game = subprocess.Popen([BINARY], env=env)
+        self.addCleanup(game.kill)
+
+        def solve():
+            match = ear.wait_for(PROBLEM)
+            first = spoken_number((match.group(1) or "") + match.group(2))
+            second = spoken_number((match.group(3) or "") + match.group(4))
+            return first + second
+
+        def spoken(n):
+            return f"meno {-n}" if n < 0 else str(n)
+
+        # The first problem is heard at start, without any key.
+        total = solve()
+        type_text(str(total))
+        keys("Return")
+        ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+
+        # Enter on "Nuovo calcolo": the next problem is heard.
+        keys("Return")
+        total = solve()
+        type_text(str(total + 1))
+        keys("Return")
+        ear.wait_for(rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.")
+        keys("Return")
+        solve()
+
+        # A new game from the menu: the question, then a fresh problem.
+        keys("F10", "Down", "Down", "Right", "Return")
+        ear.wait_for("INIZIAMO UNA NUOVA GARA")
+        keys("s")
+        total = solve()
+        type_text(str(total))
+        keys("Return")
+        ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+
+        # The end time by keyboard; its box is heard, then the end itself.
+        keys("ctrl+t")
+        ear.wait_for("Il gioco termina alle ore")
+        type_text("14.22")
+        keys("Return")
+        ear.wait_for("Gioco fino alle 14:22:00", timeout=40)
+        keys("Return")
+        ear.wait_for("INIZIAMO UNA NUOVA GARA")
+        keys("s")
+        total = solve()
+        # Keys are still echoed: the window is active for the screen reader.
+        type_text(str(total))
+        keys("Return")
+        ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+        print("\n".join(f"  Orca: {line}" for line in ear.said))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
