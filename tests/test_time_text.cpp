@@ -14,6 +14,8 @@ private Q_SLOTS:
     void longTime();
     void mediumTimeReadsBack_data();
     void mediumTimeReadsBack();
+    void readsBackInEveryLocale_data();
+    void readsBackInEveryLocale();
 };
 
 namespace {
@@ -55,6 +57,14 @@ void TestTimeText::parse_data()
     QTest::newRow("no such day") << italian << "31/2/2026" << false << 0LL;
     QTest::newRow("trailing junk") << italian << "14.22x" << false << 0LL;
     QTest::newRow("empty") << italian << "" << false << 0LL;
+    QTest::newRow("afternoon marker not PM") << QLocale(QStringLiteral("es_ES")) << "2:22 p. m." << true << t1422;
+    QTest::newRow("marker before the time") << QLocale(QStringLiteral("ko_KR")) << "오후 2:22" << true << t1422;
+    QTest::newRow("marker on both sides") << QLocale(QStringLiteral("ko_KR")) << "오후 2:22 오후" << false << 0LL;
+    QTest::newRow("persian digits") << QLocale(QStringLiteral("fa_IR")) << "۱۴:۲۲" << true << t1422;
+    QTest::newRow("dotted date") << QLocale(QStringLiteral("de_DE")) << "08.12.2026 14:22" << true
+                                 << day(2026, 12, 8) * 86400 + t1422;
+    QTest::newRow("direction marks") << QLocale(QStringLiteral("ar_EG")) << "8\u200f/12\u200f/2026" << true
+                                     << day(2026, 12, 8) * 86400;
 }
 
 void TestTimeText::parse()
@@ -79,6 +89,12 @@ void TestTimeText::longTime_data()
     QTest::newRow("italian date and time") << italian << day(2026, 12, 8) * 86400 + 3600 << "08/12/2026 01:00:00";
     QTest::newRow("a later century reads back") << american << 120000LL * 86400 << "7/18/2228";
     QTest::newRow("date alone") << italian << day(2026, 12, 8) * 86400 << "08/12/2026";
+    QTest::newRow("midnight") << italian << 0LL << "00:00:00";
+    QTest::newRow("american midnight") << american << 0LL << "12:00:00 AM";
+    QTest::newRow("last second of the day") << italian << 86399LL << "23:59:59";
+    QTest::newRow("no bracket left by the zone") << QLocale(QStringLiteral("es_ES")) << 3600LL << "1:00:00";
+    QTest::newRow("words between the numbers") << QLocale(QStringLiteral("ja_JP")) << 3600LL << "01:00:00";
+    QTest::newRow("month names") << QLocale::c() << day(2026, 12, 8) * 86400 + 60 << "2026-12-08 00:01:00";
 }
 
 void TestTimeText::longTime()
@@ -114,6 +130,38 @@ void TestTimeText::mediumTimeReadsBack()
     QVERIFY(back.has_value());
     QCOMPARE(back->minute(), DateTime{secs}.minute());
     QCOMPARE(back->hour(), DateTime{secs}.hour());
+}
+
+void TestTimeText::readsBackInEveryLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory))
+        QTest::newRow(qPrintable(locale.name() + u' ' + locale.nativeLanguageName())) << locale;
+}
+
+void TestTimeText::readsBackInEveryLocale()
+{
+    QFETCH(QLocale, locale);
+    const QtTimeText timeText(locale);
+    // The day's boundaries, both halves of the day, and a date with a day
+    // above 12 so that day and month cannot be swapped unnoticed.
+    const qint64 dated = day(2026, 8, 12) * 86400;
+    for (const qint64 secs : {0LL, 1LL, 12 * 3600LL, 13 * 3600LL + 45 * 60 + 56, 86399LL, dated, dated + 86399,
+                              day(2026, 12, 8) * 86400 + 9 * 3600 + 5 * 60 + 7}) {
+        const DateTime value{secs};
+        const QString shown = timeText.text(value);
+        QVERIFY2(!shown.contains(QStringLiteral("()")), qPrintable(shown));
+        const auto back = timeText.parse(shown);
+        QVERIFY2(back && *back == value, qPrintable(shown));
+        if (!value.isBareTime())
+            continue;
+        // The minimized title: its hour and minute read back.
+        const QString title = timeText.mediumTime(value);
+        const auto titleBack = timeText.parse(title);
+        QVERIFY2(titleBack && titleBack->hour() == value.hour() && titleBack->minute() == value.minute(),
+                 qPrintable(title));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestTimeText)

@@ -7,42 +7,95 @@
 namespace {
 const QDate dayZero(1899, 12, 30);
 
-// The long time format without the time zone, which the clock has no use for.
-QString longTimeFormat(const QLocale &locale)
+// The separator the locale puts between hours and minutes, where it is one
+// the parser reads.
+QChar timeSeparator(const QLocale &locale)
 {
-    const QString full = locale.timeFormat(QLocale::LongFormat);
-    QString format;
-    bool quoted = false;
-    for (QChar c : full) {
-        if (c == u'\'')
-            quoted = !quoted;
-        if (c == u't' && !quoted)
-            continue;
-        format += c;
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    for (qsizetype i = 1; i < format.size(); ++i) {
+        if ((format[i - 1] == u'h' || format[i - 1] == u'H') && (format[i] == u':' || format[i] == u'.'))
+            return format[i];
     }
-    format = format.simplified();
-    if (!format.contains(u's'))
-        format += QStringLiteral(":ss");
-    return format;
+    return u':';
 }
 
-// The short date with the full year, so that what is shown reads back as the same day.
+// True when the format is three fields (runs of one letter from `fields`)
+// with one and the same separator, taken from `separators`, between them;
+// blanks and direction marks aside.
+bool plainFormat(const QString &format, QStringView fields, QStringView separators)
+{
+    QString bare;
+    for (QChar c : format) {
+        if (!c.isSpace() && c.category() != QChar::Other_Format)
+            bare += c;
+    }
+    int runs = 0;
+    QChar separator;
+    for (qsizetype i = 0; i < bare.size();) {
+        if (!fields.contains(bare[i]))
+            return false;
+        const QChar letter = bare[i];
+        while (i < bare.size() && bare[i] == letter)
+            ++i;
+        ++runs;
+        if (i == bare.size())
+            break;
+        if (!separators.contains(bare[i]) || (!separator.isNull() && bare[i] != separator))
+            return false;
+        separator = bare[i++];
+    }
+    return runs == 3;
+}
+
+// The long time format without the time zone, which the clock has no use
+// for, nor the brackets or comma around it. Where the locale writes words
+// between the numbers ("14時22分05秒"), hours, minutes and seconds with its
+// separator instead, so that what is shown reads back as a time.
+QString longTimeFormat(const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(u't');
+    format.remove(QStringLiteral("()"));
+    format.remove(QStringLiteral("[]"));
+    format = format.simplified();
+    while (format.endsWith(u','))
+        format = format.chopped(1).trimmed();
+    const bool reads = !format.contains(u'\'') && format.contains(u's')
+                       && plainFormat(QString(format).remove(QStringLiteral("AP"), Qt::CaseInsensitive)
+                                          .remove(QChar(u'a'), Qt::CaseInsensitive),
+                                      u"hHms", u".:");
+    return reads ? format : QStringLiteral("HH%1mm%1ss").arg(timeSeparator(locale));
+}
+
+// The short date with the full year, so that what is shown reads back as the
+// same day; the ISO form where the locale writes month names or mixes separators.
 QString dateFormat(const QLocale &locale)
 {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return format;
+    const bool reads = !format.contains(QStringLiteral("MMM")) && !format.contains(QStringLiteral("ddd"))
+                       && plainFormat(format, u"dMy", u"/.-");
+    return reads ? format : QStringLiteral("yyyy-MM-dd");
 }
 
-QChar timeSeparator(const QLocale &locale)
+// What the parser reads: the locale's own digits as ASCII ones, every kind of
+// blank as a plain one, and no direction marks or joiners.
+QString normalized(const QString &text)
 {
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
-    for (qsizetype i = 1; i < format.size(); ++i) {
-        if ((format[i - 1] == u'h' || format[i - 1] == u'H') && !format[i].isLetter())
-            return format[i];
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::category(c) == QChar::Other_Format)
+            continue;
+        if (QChar::isSpace(c))
+            out += u' ';
+        else if (QChar::category(c) == QChar::Number_DecimalDigit)
+            out += QChar(u'0' + QChar::digitValue(c));
+        else
+            out += QString::fromUcs4(&c, 1);
     }
-    return u':';
+    return out.trimmed();
 }
 
 QString designatorPattern(const QLocale &locale)
@@ -50,7 +103,7 @@ QString designatorPattern(const QLocale &locale)
     QStringList words{QStringLiteral("AM"), QStringLiteral("PM")};
     for (const QString &word : {locale.amText(), locale.pmText()}) {
         if (!word.isEmpty())
-            words << QRegularExpression::escape(word);
+            words << QRegularExpression::escape(normalized(word));
     }
     return words.join(u'|');
 }
@@ -69,8 +122,7 @@ QtTimeText::QtTimeText(const QLocale &locale)
       m_date(dateFormat(locale)),
       m_mediumTime(QStringLiteral("hh%1mm AP").arg(timeSeparator(locale)))
 {
-    const QString date = locale.dateFormat(QLocale::ShortFormat);
-    m_dayFirst = date.indexOf(u'd') < date.indexOf(u'M');
+    m_dayFirst = m_date.indexOf(u'd') < m_date.indexOf(u'M');
 }
 
 QString QtTimeText::text(DateTime value) const
@@ -91,28 +143,34 @@ QString QtTimeText::mediumTime(DateTime value) const
 
 std::optional<DateTime> QtTimeText::parse(const QString &text) const
 {
+    // The day-half marker may stand before the time ("오후 2:22") or after it.
     const QString time = QStringLiteral(
-        "(\\d{1,2})(?:\\s*[.:]\\s*(\\d{1,2}))?(?:\\s*[.:]\\s*(\\d{1,2}))?\\s*(%1)?").arg(designatorPattern(m_locale));
-    static const QString date = QStringLiteral("(\\d{1,4})\\s*([/-])\\s*(\\d{1,2})\\s*\\2\\s*(\\d{1,4})");
+        "(%1)?\\s*(\\d{1,2})(?:\\s*[.:]\\s*(\\d{1,2}))?(?:\\s*[.:]\\s*(\\d{1,2}))?\\s*(%1)?")
+                             .arg(designatorPattern(m_locale));
+    static const QString date =
+        QStringLiteral("(\\d{1,4})\\s*([/.-])\\s*(\\d{1,2})\\s*\\2\\s*(\\d{1,4})(?:\\s*\\2)?");
     const QRegularExpression timeOnly(u'^' + time + u'$', QRegularExpression::CaseInsensitiveOption);
     const QRegularExpression dateTime(u'^' + date + QStringLiteral("(?:\\s+") + time + QStringLiteral(")?$"),
                                       QRegularExpression::CaseInsensitiveOption);
 
     // Reads the time groups starting at group `first`; nothing when invalid.
     auto readTime = [this](const QRegularExpressionMatch &m, int first) -> std::optional<int> {
-        const QString designator = m.captured(first + 3);
-        const bool hasMinutes = m.hasCaptured(first + 1);
+        const QString before = m.captured(first), after = m.captured(first + 4);
+        if (!before.isEmpty() && !after.isEmpty())
+            return std::nullopt;
+        const QString designator = before.isEmpty() ? after : before;
+        const bool hasMinutes = m.hasCaptured(first + 2);
         if (!hasMinutes && designator.isEmpty())
             return std::nullopt;
-        int hour = m.captured(first).toInt();
-        const int minute = m.captured(first + 1).toInt();
-        const int second = m.captured(first + 2).toInt();
+        int hour = m.captured(first + 1).toInt();
+        const int minute = m.captured(first + 2).toInt();
+        const int second = m.captured(first + 3).toInt();
         if (!designator.isEmpty()) {
             if (hour < 1 || hour > 12)
                 return std::nullopt;
+            const QString pmText = normalized(m_locale.pmText());
             const bool pm = designator.compare(QStringLiteral("PM"), Qt::CaseInsensitive) == 0
-                            || (!m_locale.pmText().isEmpty()
-                                && designator.compare(m_locale.pmText(), Qt::CaseInsensitive) == 0);
+                            || (!pmText.isEmpty() && designator.compare(pmText, Qt::CaseInsensitive) == 0);
             hour = hour % 12 + (pm ? 12 : 0);
         }
         if (hour > 23 || minute > 59 || second > 59)
@@ -120,7 +178,7 @@ std::optional<DateTime> QtTimeText::parse(const QString &text) const
         return hour * 3600 + minute * 60 + second;
     };
 
-    const QString trimmed = text.trimmed();
+    const QString trimmed = normalized(text);
     if (const auto m = timeOnly.match(trimmed); m.hasMatch()) {
         if (const auto secs = readTime(m, 1))
             return DateTime{*secs};
@@ -141,7 +199,7 @@ std::optional<DateTime> QtTimeText::parse(const QString &text) const
     if (!day.isValid())
         return std::nullopt;
     int secs = 0;
-    if (m.hasCaptured(5)) {
+    if (m.hasCaptured(6)) {
         const auto t = readTime(m, 5);
         if (!t)
             return std::nullopt;
