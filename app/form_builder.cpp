@@ -64,8 +64,20 @@ void applyCommon(QWidget *w, const ControlSpec &row)
         w->setAccessibleDescription(description);
     if (*row.accessibleName)
         w->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    // The face pointer belongs to the bare window; controls show the usual
+    // arrow, and the text box its own text pointer.
     if (row.handPointer)
         w->setCursor(Qt::PointingHandCursor);
+    else if (row.kind != Kind::TextBox)
+        w->setCursor(Qt::ArrowCursor);
+}
+
+// The system colours the design was drawn with: those of a light desktop.
+// Under a dark desktop theme the sum would be white on cyan.
+QPalette designPalette()
+{
+    // Derived from a light grey face: black text, white fields, grey when disabled.
+    return QPalette(QColor(240, 240, 240));
 }
 
 QPixmap picture(const char *path)
@@ -112,6 +124,8 @@ QWidget *makeControl(QWidget *parent, const ControlSpec &row)
         auto *edit = new QLineEdit(parent);
         applyCommon(edit, row);
         edit->setMaxLength(row.maxLength);
+        // Dropped text would pass by the key filter.
+        edit->setAcceptDrops(false);
         edit->setText(QString::fromUtf8(row.text));
         return edit;
     }
@@ -185,6 +199,7 @@ Controls buildForm(QWidget *parent)
     form->setObjectName(QStringLiteral("Tavola"));
     form->setFixedSize(Design::pixels(Design::window.clientWidth), Design::pixels(Design::window.clientHeight));
     form->setAutoFillBackground(true);
+    form->setPalette(designPalette());
     form->setCursor(QCursor(QPixmap(QString::fromLatin1(Design::window.pointer)), 16, 16));
 
     std::map<std::string, QObject *> made;

@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
     QtTimeText timeText;
     QtRandom random;
     Tavola tavola(Services{boxes, system, clock, timeText, random});
+    boxes.setOwner(&tavola);
     tavola.showForm();
     return QApplication::exec();
 }

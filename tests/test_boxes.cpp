@@ -36,11 +36,13 @@ private:
         });
     }
     QtBoxes m_boxes;
+    QWidget m_owner;   // never shown: boxes open over it all the same
 };
 
 void TestBoxes::init()
 {
     failOnQtWarnings();
+    m_boxes.setOwner(&m_owner);
 }
 
 void TestBoxes::messageStyle_data()
@@ -64,14 +66,17 @@ void TestBoxes::messageStyle()
     QFETCH(int, icon);
     QString title;
     int shownIcon = -1;
+    QWidget *parent = nullptr;
     whenOpen([&](QWidget *box) {
         title = box->windowTitle();
+        parent = box->parentWidget();
         shownIcon = int(static_cast<QMessageBox *>(box)->icon());
         QTest::keyClick(box, Qt::Key(key));
     });
     QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), style, QStringLiteral("Titolo")), result);
     QCOMPARE(title, QStringLiteral("Titolo"));
     QCOMPARE(shownIcon, icon);
+    QCOMPARE(parent, &m_owner);
 }
 
 void TestBoxes::inputBox_data()
@@ -90,7 +95,9 @@ void TestBoxes::inputBox()
     QFETCH(bool, cancel);
     QFETCH(QString, result);
     QString offered;
+    QWidget *parent = nullptr;
     whenOpen([&](QWidget *box) {
+        parent = box->parentWidget();
         auto *edit = box->findChild<QLineEdit *>();
         offered = edit->text();
         edit->clear();
@@ -99,6 +106,7 @@ void TestBoxes::inputBox()
     });
     QCOMPARE(m_boxes.input(QStringLiteral("Immettere"), QStringLiteral("Titolo"), QStringLiteral("xyz")), result);
     QCOMPARE(offered, QStringLiteral("xyz"));
+    QCOMPARE(parent, &m_owner);
 }
 
 void TestBoxes::countsOpenBoxes()

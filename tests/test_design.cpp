@@ -31,7 +31,10 @@ private Q_SLOTS:
     void pictureBoxShowsFirstFrameClipped();
     void menuEntries();
     void menuByMouseAndKeyboard();
+    void pointers_data();
     void pointers();
+    void darkDesktop_data();
+    void darkDesktop();
     void accessibleNames_data();
     void accessibleNames();
     void verdictIsReadable();
@@ -224,6 +227,19 @@ void TestDesign::keyPixels()
     const QPoint bare(700, 300);
     QCOMPARE(f.c().form->childAt(bare), nullptr);
     QCOMPARE(QColor(shot.pixel(bare)), QColor(200, 200, 255));
+    // A framed label draws its text from its frame, not indented: the ink of
+    // "-10" begins in the top rows of its box.
+    const QImage operand = control("lblNum1")->grab().toImage();
+    int firstInk = -1;
+    for (int y = 2; y < operand.height() - 2 && firstInk < 0; ++y) {
+        for (int x = 2; x < operand.width() - 2; ++x) {
+            if (qGray(operand.pixel(x, y)) < 60) {
+                firstInk = y;
+                break;
+            }
+        }
+    }
+    QVERIFY2(firstInk >= 0 && firstInk <= 20, qPrintable(QString::number(firstInk)));
 }
 
 void TestDesign::pictureBoxShowsFirstFrameClipped()
@@ -289,12 +305,72 @@ void TestDesign::menuByMouseAndKeyboard()
     QCOMPARE(f.boxes.calls[1].title, QStringLiteral("INIZIARE NUOVA GARA"));
 }
 
+void TestDesign::pointers_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::CursorShape>("shape");
+    QTest::newRow("bare window: the face") << "Tavola" << Qt::BitmapCursor;
+    QTest::newRow("next") << "cmdNext" << Qt::PointingHandCursor;
+    QTest::newRow("verdict") << "lblMessage" << Qt::PointingHandCursor;
+    QTest::newRow("exit") << "cmdExit" << Qt::ArrowCursor;
+    QTest::newRow("inert button") << "Command1" << Qt::ArrowCursor;
+    QTest::newRow("operand") << "lblNum1" << Qt::ArrowCursor;
+    QTest::newRow("caption") << "Label6" << Qt::ArrowCursor;
+    QTest::newRow("click area") << "Label8" << Qt::ArrowCursor;
+    QTest::newRow("stopwatch") << "Image1" << Qt::ArrowCursor;
+    QTest::newRow("picture box") << "Picture1" << Qt::ArrowCursor;
+    QTest::newRow("answer box") << "txtAnswer" << Qt::IBeamCursor;
+}
+
 void TestDesign::pointers()
 {
-    QCOMPARE(f.c().form->cursor().shape(), Qt::BitmapCursor);
-    QVERIFY(!f.c().form->cursor().pixmap().isNull());
-    QCOMPARE(control("cmdNext")->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(control("lblMessage")->cursor().shape(), Qt::PointingHandCursor);
+    QFETCH(QString, name);
+    QFETCH(Qt::CursorShape, shape);
+    QWidget *w = name == QStringLiteral("Tavola") ? f.c().form : control(qPrintable(name));
+    QCOMPARE(w->cursor().shape(), shape);
+    if (shape == Qt::BitmapCursor)
+        QVERIFY(!w->cursor().pixmap().isNull());
+    // Dropped text would pass by the key filter.
+    QVERIFY(!f.c().txtAnswer->acceptDrops());
+}
+
+void TestDesign::darkDesktop_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first operand") << "lblNum1";
+    QTest::newRow("second operand") << "lblNum2";
+    QTest::newRow("plus") << "Label2";
+    QTest::newRow("equals") << "Label4";
+    QTest::newRow("typed answer") << "txtAnswer";
+    QTest::newRow("right answers") << "lblScore";
+    QTest::newRow("clock") << "lblTime";
+}
+
+// Text the design leaves to the system colours stays black under a dark desktop theme.
+void TestDesign::darkDesktop()
+{
+    QFETCH(QString, name);
+    f.window.reset();
+    WindowFixture::flushDeletes();
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(dark);
+    auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+    QVERIFY(f.open());
+    QTest::keyClicks(f.c().txtAnswer, QStringLiteral("-88"));
+    f.window->Timer1_Timer();
+
+    QWidget *w = control(qPrintable(name));
+    const QImage shot = w->grab().toImage();
+    int darkest = 255;
+    for (int y = 2; y < shot.height() - 2; ++y) {
+        for (int x = 2; x < shot.width() - 2; ++x)
+            darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+    }
+    QVERIFY2(darkest < 40, qPrintable(QStringLiteral("darkest grey %1").arg(darkest)));
 }
 
 void TestDesign::accessibleNames_data()

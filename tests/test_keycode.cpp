@@ -41,6 +41,10 @@ void TestKeyCode::code_data()
     QTest::newRow("tab") << int(Qt::Key_Tab) << none << "\t" << -1;
     QTest::newRow("shift+tab") << int(Qt::Key_Backtab) << shift << "" << -1;
     QTest::newRow("shift alone") << int(Qt::Key_Shift) << shift << "" << -1;
+    // Plain letters whose control forms are Enter and Backspace stay letters.
+    QTest::newRow("m is not Enter") << int(Qt::Key_M) << none << "m" << int('m');
+    QTest::newRow("h is not Backspace") << int(Qt::Key_H) << none << "h" << int('h');
+    QTest::newRow("shifted M") << int(Qt::Key_M) << shift << "M" << int('M');
 }
 
 void TestKeyCode::code()

@@ -33,6 +33,9 @@ void TestNumbers::readNumber_data()
     QTest::newRow("leading blank") << " 12" << 12.0;
     QTest::newRow("blanks inside") << "1 2" << 12.0;
     QTest::newRow("blank after sign") << "- 4" << -4.0;
+    QTest::newRow("tab and line breaks inside") << "\t1\r\n2" << 12.0;
+    QTest::newRow("blank before sign") << " -5" << -5.0;
+    QTest::newRow("line feed before sign") << "\n-5" << -5.0;
     QTest::newRow("plus sign") << "+8" << 8.0;
     QTest::newRow("decimal") << "2.5" << 2.5;
     QTest::newRow("only decimals") << ".5" << 0.5;

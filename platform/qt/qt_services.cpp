@@ -9,9 +9,14 @@
 
 #include <chrono>
 
+QWidget *QtBoxes::owner() const
+{
+    return m_owner ? m_owner : QApplication::activeWindow();
+}
+
 Button QtBoxes::message(const QString &text, int style, const QString &title)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(owner());
     box.setWindowTitle(title);
     box.setText(text);
     switch (style & 0x70) {
@@ -46,7 +51,7 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
 QString QtBoxes::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+    const QString text = QInputDialog::getText(owner(), title, prompt,
                                                QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
