@@ -5,6 +5,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 openbox --sm-disable >/dev/null 2>&1 &
 pids=($!)
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+# As on a desktop: accessibility is switched on by the setting and by Orca,
+# on the X server (the test suite's own default is offscreen).
+export QT_QPA_PLATFORM=xcb
 gsettings set org.gnome.desktop.interface toolkit-accessibility true
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)

@@ -64,6 +64,7 @@ class ByEar(unittest.TestCase):
         env = dict(os.environ, LD_PRELOAD=FAKETIME, FAKETIME="@2026-12-08 14:21:30",
                    FAKETIME_DONT_FAKE_MONOTONIC="1")
         game = subprocess.Popen([BINARY], env=env)
+        self.addCleanup(game.wait)
         self.addCleanup(game.kill)
 
         def solve():
