@@ -1,6 +1,7 @@
 #include "qt_services.h"
 #include "qt_time_text.h"
 #include "design.h"
+#include "startup.h"
 #include "tavola.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const QByteArray platform = preferredPlatform(currentDesktop(argc, argv)); !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("numeri-relativi"));
     QApplication::setDesktopFileName(QStringLiteral("it.scuola.NumeriRelativi"));
@@ -24,7 +27,8 @@ int main(int argc, char *argv[])
     QApplication::setFont(font);
 
     QtBoxes boxes;
-    QtSystem system;
+    const auto sounds = desktopSoundTheme();
+    QtSystem system(*sounds);
     QtClock clock;
     QtTimeText timeText;
     QtRandom random;

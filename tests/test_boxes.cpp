@@ -25,6 +25,8 @@ private Q_SLOTS:
     void inputBox();
     void countsOpenBoxes();
     void italianYesNo();
+    void endSound_data();
+    void endSound();
 
 private:
     // Runs `answer` on the box once it is open.
@@ -136,6 +138,23 @@ void TestBoxes::italianYesNo()
     QCoreApplication::removeTranslator(&translator);
     buttons.sort();
     QCOMPARE(buttons, QStringLiteral("No Sì").split(u' '));
+}
+
+void TestBoxes::endSound_data()
+{
+    QTest::addColumn<bool>("available");
+    QTest::newRow("the theme plays it") << true;
+    QTest::newRow("no sound server: the bell") << false;
+}
+
+void TestBoxes::endSound()
+{
+    QFETCH(bool, available);
+    FakeSoundTheme theme;
+    theme.available = available;
+    QtSystem system(theme);
+    system.beep();
+    QCOMPARE(theme.played, QStringList{QStringLiteral("alarm-clock-elapsed: Fine del gioco")});
 }
 
 QTEST_MAIN(TestBoxes)

@@ -1,4 +1,5 @@
 #include "design.h"
+#include "startup.h"
 #include "widgets.h"
 #include "window_fixture.h"
 
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void tickFillsClockLabel();
     void focusCarriesWhatIsSaid_data();
     void focusCarriesWhatIsSaid();
+    void windowSystem_data();
+    void windowSystem();
 
 private:
     WindowFixture f;
@@ -451,6 +454,34 @@ void TestWindow::focusCarriesWhatIsSaid()
     QCOMPARE(listener.told.front().description, QStringLiteral("Quanto fa meno 1 più meno 1?"));
     QCOMPARE(f.c().txtAnswer->text(), QString());
     QVERIFY(!f.c().cmdNext->isEnabled());
+}
+
+void TestWindow::windowSystem_data()
+{
+    QTest::addColumn<QByteArray>("qpa");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<bool>("argument");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << false << QByteArray();
+    QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << false
+                                           << QByteArray("xcb");
+    QTest::newRow("Wayland alone: native") << QByteArray() << QByteArray("wayland-0") << QByteArray() << false
+                                           << QByteArray();
+    QTest::newRow("the user's variable") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
+                                         << false << QByteArray();
+    QTest::newRow("the user's argument") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << true
+                                         << QByteArray();
+}
+
+void TestWindow::windowSystem()
+{
+    QFETCH(QByteArray, qpa);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x11);
+    QFETCH(bool, argument);
+    QFETCH(QByteArray, chosen);
+    QCOMPARE(preferredPlatform(Desktop{qpa, wayland, x11, argument}), chosen);
 }
 
 QTEST_MAIN(TestWindow)

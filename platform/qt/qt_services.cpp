@@ -58,8 +58,20 @@ QString QtBoxes::input(const QString &prompt, const QString &title, const QStrin
 
 void QtSystem::beep()
 {
-    QApplication::beep();
+    if (!m_theme.play("alarm-clock-elapsed", QStringLiteral("Fine del gioco")))
+        QApplication::beep();
 }
+
+#ifndef NR_HAVE_CANBERRA
+std::unique_ptr<SoundTheme> desktopSoundTheme()
+{
+    struct None final : SoundTheme
+    {
+        bool play(const char *, const QString &) override { return false; }
+    };
+    return std::make_unique<None>();
+}
+#endif
 
 void QtSystem::quit()
 {

@@ -3,6 +3,7 @@
 #include "services.h"
 
 #include <QLocale>
+#include <memory>
 #include <random>
 
 class QTranslator;
@@ -27,11 +28,19 @@ private:
     QWidget *m_owner = nullptr;
 };
 
+// The sound theme of this kind of desktop, if it has one.
+std::unique_ptr<SoundTheme> desktopSoundTheme();
+
 class QtSystem final : public System
 {
 public:
+    explicit QtSystem(SoundTheme &theme) : m_theme(theme) {}
+    // The end of the game: the theme's alarm, else the window system's bell.
     void beep() override;
     void quit() override;
+
+private:
+    SoundTheme &m_theme;
 };
 
 class QtClock final : public Clock

@@ -51,10 +51,10 @@ def descendants(node):
 
 
 class Game:
-    def __init__(self, clock=None):
+    def __init__(self, clock=None, env=None):
         # With a clock ("14:21:50") the program's time of day starts there and
         # runs on in real time; its timers keep the real monotonic clock.
-        env = dict(os.environ)
+        env = dict(os.environ, **(env or {}))
         if clock:
             env.update(LD_PRELOAD=FAKETIME, FAKETIME=f"@2026-12-08 {clock}", FAKETIME_DONT_FAKE_MONOTONIC="1")
         self.process = subprocess.Popen([BINARY], env=env)
@@ -69,8 +69,11 @@ class Game:
         self.window = window
 
     def _find_app(self):
+        # Under the GTK platform theme the toolkit bridge of GTK registers an
+        # empty application of the same name: ours is the one with the window.
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "numeri-relativi":
+            if app is not None and app.name == "numeri-relativi" and any(
+                    c is not None and c.getRole() == pyatspi.ROLE_FRAME for c in app):
                 return app
         return None
 
@@ -169,8 +172,8 @@ class EndToEnd(unittest.TestCase):
                         "the window is not active for assistive technology")
         self.assertTrue(wait_for(lambda: g.answer_box().getState().contains(pyatspi.STATE_FOCUSED)))
 
-    def start(self, clock=None):
-        self.game = Game(clock)
+    def start(self, clock=None, env=None):
+        self.game = Game(clock, env)
         self.addCleanup(self.game.close)
         return self.game
 
@@ -291,6 +294,25 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(g.verdict(), "")
         self.assert_active_and_focused(g)
         self.heard_problem(g)
+
+    def test_dark_desktop_theme(self):
+        # GNOME's dark theme, as Qt programs read it there.
+        g = self.start(env={"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"})
+        g.type("-88")
+        shot = ImageGrab.grab(xdisplay=None)
+
+        def darkest(node):
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            area = shot.crop((box.x + 3, box.y + 3, box.x + box.width - 3, box.y + box.height - 3))
+            return min(sum(pixel[:3]) // 3 for pixel in area.getdata())
+
+        # The theme is dark: the empty end of the menu bar, above the client area, is.
+        x, y = g.form_origin()
+        self.assertLess(sum(shot.getpixel((x + 700, y - 8))[:3]) // 3, 100,
+                        "the desktop theme is not dark: the test proves nothing")
+        # The sum and the typed answer stay black on the design's cyan.
+        for name in ("Primo numero", "Secondo numero", "Risultato", "più", "uguale"):
+            self.assertLess(darkest(g.named(name)[0]), 60, f"{name} is not drawn in black")
 
     def test_screen_reader_names(self):
         g = self.start()

@@ -31,6 +31,8 @@ deb=$(ls "$work"/numeri-relativi_*.deb)
 lintian --fail-on error,warning "$work"/numeri-relativi_*.changes
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no computed dependencies" >&2; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation' || { echo "the design's fonts are not a dependency" >&2; exit 1; }
+# Loaded when the first sound is played, so not found among the binary's libraries.
+dpkg-deb -f "$deb" Depends | grep -q 'libcanberra0' || { echo "the sound theme library is not a dependency" >&2; exit 1; }
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sort > "$work/packaged"
 diff -u "$expected" "$work/packaged"
 apt-get install --simulate "$deb" >/dev/null
