@@ -78,6 +78,9 @@ class ByEar(unittest.TestCase):
 
         # The first problem is heard at start, without any key.
         total = solve()
+        # The clock ticks on, silently: nothing is said until the pupil acts.
+        time.sleep(3)
+        self.assertEqual(ear.lines()[ear.heard:], [], "something was said on its own")
         type_text(str(total))
         keys("Return")
         ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
