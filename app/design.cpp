@@ -1,7 +1,6 @@
 #include "design.h"
 
 #include <array>
-#include <cstring>
 
 namespace {
 constexpr Rgb black{0, 0, 0};
@@ -116,14 +115,4 @@ std::span<const MenuSpec> Design::menu()
 std::span<const char *const> Design::raised()
 {
     return raisedTable;
-}
-
-const char *Design::installedFamily(const char *designFamily)
-{
-    if (std::strcmp(designFamily, "Arial") == 0)
-        return "Liberation Sans";
-    if (std::strcmp(designFamily, "Times New Roman") == 0)
-        return "Liberation Serif";
-    // MS Sans Serif: the sans face closest to its widths.
-    return "Liberation Sans";
 }

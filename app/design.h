@@ -78,7 +78,4 @@ constexpr int pixels(int twips)
 
 // Where a click below the stopwatch sets the end time, so does this key.
 inline constexpr const char *endTimeShortcut = "Ctrl+T";
-
-// The design's font families as installed here (metric-compatible faces).
-const char *installedFamily(const char *designFamily);
 }

@@ -1,6 +1,7 @@
 #include "form_builder.h"
 
 #include "design.h"
+#include "fonts.h"
 #include "widgets.h"
 
 #include <QAccessible>
@@ -26,7 +27,7 @@ QRect designRect(const ControlSpec &row)
 QFont designFont(const std::optional<FontSpec> &designed)
 {
     const FontSpec f = designed.value_or(FontSpec{"MS Sans Serif", 8.25});
-    QFont font(QString::fromLatin1(Design::installedFamily(f.family)));
+    QFont font(QString::fromLatin1(installedFamily(f.family)));
     font.setPointSizeF(f.points);
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(f.italic);

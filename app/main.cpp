@@ -1,6 +1,6 @@
 #include "qt_services.h"
 #include "qt_time_text.h"
-#include "design.h"
+#include "fonts.h"
 #include "startup.h"
 #include "tavola.h"
 
@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);
     // Menus and boxes in the window's own sans family, at the desktop's size.
     QFont font = QApplication::font();
-    font.setFamily(QString::fromLatin1(Design::installedFamily("MS Sans Serif")));
+    font.setFamily(QString::fromLatin1(installedFamily("MS Sans Serif")));
     QApplication::setFont(font);
 
     QtBoxes boxes;

@@ -115,8 +115,11 @@ void QtRandom::reseed()
 
 bool installToolkitTranslations(QTranslator &translator, const QLocale &locale)
 {
-    if (!translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // The system's copy, else the one built into the program.
+    const QString name = QStringLiteral("qtbase");
+    const QString prefix = QStringLiteral("_");
+    if (!translator.load(locale, name, prefix, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && !translator.load(locale, name, prefix, QStringLiteral(":/translations")))
         return false;
     return QCoreApplication::installTranslator(&translator);
 }

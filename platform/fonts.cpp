@@ -1,0 +1,18 @@
+#include "fonts.h"
+
+#include <QtGlobal>
+#include <cstring>
+
+const char *installedFamily(const char *designFamily)
+{
+#ifdef Q_OS_WIN
+    return designFamily;
+#else
+    if (std::strcmp(designFamily, "Arial") == 0)
+        return "Liberation Sans";
+    if (std::strcmp(designFamily, "Times New Roman") == 0)
+        return "Liberation Serif";
+    // MS Sans Serif: the sans face closest to its widths.
+    return "Liberation Sans";
+#endif
+}
