@@ -94,14 +94,20 @@ class ByEar(unittest.TestCase):
         keys("Return")
         solve()
 
-        # A new game from the menu: the question, then a fresh problem.
+        def yes_then_a_right_answer():
+            """Yes to a new game: a fresh problem is heard, the typed keys are
+            echoed (the window is active for the screen reader), counts restart."""
+            ear.wait_for("INIZIAMO UNA NUOVA GARA")
+            keys("s")
+            answer = str(solve())
+            type_text(answer)
+            ear.wait_for(rf"^{answer[-1]}\s*$")
+            keys("Return")
+            ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+
+        # A new game from the menu.
         keys("F10", "Down", "Down", "Right", "Return")
-        ear.wait_for("INIZIAMO UNA NUOVA GARA")
-        keys("s")
-        total = solve()
-        type_text(str(total))
-        keys("Return")
-        ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+        yes_then_a_right_answer()
 
         # The end time by keyboard; its box is heard, then the end itself.
         keys("ctrl+t")
@@ -111,13 +117,7 @@ class ByEar(unittest.TestCase):
         # At the first tick from 14:22 on with no box open.
         ear.wait_for(r"Gioco fino alle 14:2\d:\d\d", timeout=40)
         keys("Return")
-        ear.wait_for("INIZIAMO UNA NUOVA GARA")
-        keys("s")
-        total = solve()
-        # Keys are still echoed: the window is active for the screen reader.
-        type_text(str(total))
-        keys("Return")
-        ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+        yes_then_a_right_answer()
         print("\n".join(f"  Orca: {line}" for line in ear.said))
 
 
