@@ -6,7 +6,8 @@
 const char *installedFamily(const char *designFamily)
 {
 #ifdef Q_OS_WIN
-    return designFamily;
+    // The bitmap MS Sans Serif as Windows draws it in TrueType.
+    return std::strcmp(designFamily, "MS Sans Serif") == 0 ? "Microsoft Sans Serif" : designFamily;
 #else
     if (std::strcmp(designFamily, "Arial") == 0)
         return "Liberation Sans";

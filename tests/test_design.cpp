@@ -161,11 +161,16 @@ void TestDesign::fontsResolve_data()
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
-    QTest::newRow("Arial") << "lblNum1" << "Liberation Sans" << 48.0 << true << false;
-    QTest::newRow("Arial normal weight") << "Label2" << "Liberation Sans" << 48.0 << false << false;
-    QTest::newRow("Times New Roman") << "lblScore" << "Liberation Serif" << 36.0 << true << false;
-    QTest::newRow("MS Sans Serif bold italic") << "lblMessage" << "Liberation Sans" << 24.0 << true << true;
-    QTest::newRow("default font") << "Command1" << "Liberation Sans" << 8.25 << false << false;
+#ifdef Q_OS_WIN
+    const char *sans = "Arial", *serif = "Times New Roman", *system = "Microsoft Sans Serif";
+#else
+    const char *sans = "Liberation Sans", *serif = "Liberation Serif", *system = "Liberation Sans";
+#endif
+    QTest::newRow("Arial") << "lblNum1" << sans << 48.0 << true << false;
+    QTest::newRow("Arial normal weight") << "Label2" << sans << 48.0 << false << false;
+    QTest::newRow("Times New Roman") << "lblScore" << serif << 36.0 << true << false;
+    QTest::newRow("MS Sans Serif bold italic") << "lblMessage" << system << 24.0 << true << true;
+    QTest::newRow("default font") << "Command1" << system << 8.25 << false << false;
 }
 
 void TestDesign::fontsResolve()
