@@ -33,6 +33,15 @@ class Ear:
         with open(self.path, encoding="utf-8", errors="replace") as log:
             return [m.group(1) for m in re.finditer(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read())]
 
+    def listen(self, pattern, timeout=15):
+        """As a pupil does: waits for the words, then for the end of the
+        sentence before pressing a key. (Orca 48 also keeps an object's
+        description for up to 2 s: a pupil who never lets it finish could
+        hear the previous problem again.)"""
+        match = self.wait_for(pattern, timeout)
+        time.sleep(2.5)
+        return match
+
     def wait_for(self, pattern, timeout=15):
         """The first new utterance matching pattern; everything up to it is heard."""
         end = time.monotonic() + timeout
@@ -68,7 +77,7 @@ class ByEar(unittest.TestCase):
         self.addCleanup(game.kill)
 
         def solve():
-            match = ear.wait_for(PROBLEM)
+            match = ear.listen(PROBLEM)
             first = spoken_number((match.group(1) or "") + match.group(2))
             second = spoken_number((match.group(3) or "") + match.group(4))
             return first + second
@@ -83,14 +92,14 @@ class ByEar(unittest.TestCase):
         self.assertEqual(ear.lines()[ear.heard:], [], "something was said on its own")
         type_text(str(total))
         keys("Return")
-        ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+        ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
 
         # Enter on "Nuovo calcolo": the next problem is heard.
         keys("Return")
         total = solve()
         type_text(str(total + 1))
         keys("Return")
-        ear.wait_for(rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.")
+        ear.listen(rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.")
         keys("Return")
         solve()
 
@@ -103,7 +112,7 @@ class ByEar(unittest.TestCase):
             type_text(answer)
             ear.wait_for(rf"^{answer[-1]}\s*$")
             keys("Return")
-            ear.wait_for(r"Esatto! Esatte 1, errate 0, totali 1\.")
+            ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
 
         # A new game from the menu.
         keys("F10", "Down", "Down", "Right", "Return")
