@@ -1,7 +1,8 @@
 ; The game's installer for Windows: Italian, for the current user only, so
 ; that it installs without administrator rights on a locked-down school PC.
 ; makensis -DVERSION=... -DEXE=... -DICON=... -DOUT=... installer.nsi
-Unicode true
+; 64-bit, like the program it installs (and Wine without 32-bit support runs it).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define NAME "Giocare con i numeri relativi"
