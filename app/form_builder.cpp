@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "fonts.h"
+#include "spoken.h"
 #include "widgets.h"
 
 #include <QAccessible>
@@ -253,12 +254,14 @@ Controls buildForm(QWidget *parent)
     return c;
 }
 
-void setCaption(QLabel *label, const QString &text)
+void setCaption(QLabel *label, const QString &text, const QString &accessibleName)
 {
     label->setText(text);
     const QString prefix = label->property(accessiblePrefixProperty).toString();
-    if (!prefix.isEmpty())
-        label->setAccessibleName(text.isEmpty() ? prefix : prefix + QStringLiteral(": ") + text);
+    if (!accessibleName.isEmpty())
+        label->setAccessibleName(accessibleName);
+    else if (!prefix.isEmpty())
+        label->setAccessibleName(spokenCaption(prefix, text));
     if (label->property(autoSizeProperty).toBool()) {
         const QFontMetrics fm(label->font());
         const int frame = label->frameWidth();

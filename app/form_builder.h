@@ -39,5 +39,6 @@ struct Controls
 Controls buildForm(QWidget *parent);
 
 // Sets a label's caption; an auto-size label then takes the size the
-// caption needs and keeps its top-left corner.
-void setCaption(QLabel *label, const QString &text);
+// caption needs and keeps its top-left corner. A label whose caption is game
+// state is named after it for a listener, or as given.
+void setCaption(QLabel *label, const QString &text, const QString &accessibleName = {});

@@ -10,7 +10,6 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
@@ -36,9 +35,14 @@ void Tavola::load()
     setMenuBar(m_c.menuBar);
     setWindowTitle(QString::fromLatin1(Design::window.caption));
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    // The window keeps the design's size; the layout is absolute.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window keeps the design's size; the layout is absolute. The size is
+    // set, not left to a fixed-size layout: in a window already on screen (a
+    // new game) the new controls are shown only later, and such a layout
+    // would meanwhile shrink the window to nothing, which takes it off the
+    // screen and leaves it inactive.
+    setFixedSize(m_c.form->width(), m_c.form->height() + m_c.menuBar->sizeHint().height());
 
+    m_nextDescription = m_c.cmdNext->accessibleDescription();
     m_c.txtAnswer->installEventFilter(this);
     connect(m_c.cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click);
     connect(m_c.cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click);
@@ -54,6 +58,11 @@ void Tavola::load()
     auto *endTime = new QShortcut(QKeySequence(QString::fromLatin1(Design::endTimeShortcut)), m_c.form);
     connect(endTime, &QShortcut::activated, this, &Tavola::Label8_Click);
 
+    // Building the answer box moved its caret. A screen reader that hears of
+    // that while the window is active (a new game, the window active again
+    // as soon as the question closed) takes the box as already focused and
+    // says nothing when it really takes the focus: it meets the box anew.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(m_c.txtAnswer)));
     Form_Load();
     m_activatePending = true;
 }
@@ -156,10 +165,11 @@ void Tavola::cmdNext_Click()
     // event for one it has already seen, and stay silent. The button is
     // disabled once it has lost the focus, so that the toolkit does not pass
     // the focus on by itself.
-    m_c.txtAnswer->setAccessibleDescription(spokenProblem(p.first, p.second));
+    describe(m_c.txtAnswer, spokenProblem(p.first, p.second, totalAnswers(m_state) == 0));
     m_c.txtAnswer->setFocus();
     m_c.txtAnswer->setText(QString());
     m_c.cmdNext->setEnabled(false);
+    describe(m_c.cmdNext, m_nextDescription);   // no verdict while there is none to say
 }
 
 void Tavola::txtAnswer_KeyPress(int &keyCode)
@@ -182,7 +192,7 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
     setCaption(m_c.lblScore, formatNumber(m_state.rightAnswers));
     setCaption(m_c.lblScore2, formatNumber(totalAnswers(m_state)));
     // Read out when the button takes the focus.
-    m_c.cmdNext->setAccessibleDescription(spokenVerdict(g.right, m_state));
+    describe(m_c.cmdNext, spokenVerdict(g.right, m_state));
     m_c.cmdNext->setEnabled(true);
     m_c.cmdNext->setFocus();
 }
@@ -190,13 +200,11 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
 void Tavola::Label8_Click()
 {
     askEndTime(m_state, m_boxes, m_services.timeText);
-    nameClock();
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    const auto *end = std::get_if<DateTime>(&m_state.endTime);
-    QAccessibleAnnouncementEvent said(m_c.lblTime, end ? QStringLiteral("Il gioco finisce alle ") + m_services.timeText.text(*end)
-                                                       : QStringLiteral("Nessun orario di fine gioco."));
-    QAccessible::updateAccessibility(&said);
-#endif
+    m_c.lblTime->setAccessibleName(spokenClock(m_c.lblTime->text(), endTimeText()));
+    // Heard when the focus comes back from the prompt, before what the
+    // control that takes it says anyway.
+    if (QWidget *back = focusWidget())
+        describe(back, ownWords(back), spokenEndTime(endTimeText()));
 }
 
 void Tavola::Timer1_Timer()
@@ -238,19 +246,31 @@ QString Tavola::timeLabel() const
 
 void Tavola::setTimeLabel(const QString &text)
 {
-    setCaption(m_c.lblTime, text);
-    nameClock();
+    // The end time in force is heard with the clock, so it can be checked.
+    setCaption(m_c.lblTime, text, spokenClock(text, endTimeText()));
 }
 
-void Tavola::nameClock()
+QString Tavola::endTimeText() const
 {
-    // The end time in force is heard with the clock, so it can be checked.
-    QString name = QStringLiteral("Orologio");
-    if (const QString time = m_c.lblTime->text(); !time.isEmpty())
-        name += QStringLiteral(": ") + time;
-    if (const auto *end = std::get_if<DateTime>(&m_state.endTime))
-        name += QStringLiteral(", fine alle ") + m_services.timeText.text(*end);
-    m_c.lblTime->setAccessibleName(name);
+    const auto *end = std::get_if<DateTime>(&m_state.endTime);
+    return end ? m_services.timeText.text(*end) : QString();
+}
+
+namespace {
+// A control's description without a note said before it.
+const char *const ownWordsProperty = "ownWords";
+}
+
+QString Tavola::ownWords(const QWidget *control)
+{
+    const QVariant own = control->property(ownWordsProperty);
+    return own.isValid() ? own.toString() : control->accessibleDescription();
+}
+
+void Tavola::describe(QWidget *control, const QString &words, const QString &note)
+{
+    control->setProperty(ownWordsProperty, words);
+    control->setAccessibleDescription(note.isEmpty() ? words : spokenBefore(note, words));
 }
 
 bool Tavola::minimized() const

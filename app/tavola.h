@@ -56,7 +56,12 @@ protected:
 private:
     void load();
     void setBackColour(Colour colour);
-    void nameClock();
+    // The end time in force as text, "" when there is none.
+    QString endTimeText() const;
+    // What a screen reader says when the control takes the focus: the
+    // game's words for it, after a note said once before them.
+    static void describe(QWidget *control, const QString &words, const QString &note = {});
+    static QString ownWords(const QWidget *control);
 
     // ClockFace
     QString timeLabel() const override;
@@ -71,4 +76,5 @@ private:
     GameState m_state;
     Controls m_c;
     bool m_activatePending = false;
+    QString m_nextDescription;
 };

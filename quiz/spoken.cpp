@@ -8,9 +8,10 @@ QString spokenNumber(int value)
     return value < 0 ? QStringLiteral("meno %1").arg(-value) : QString::number(value);
 }
 
-QString spokenProblem(int first, int second)
+QString spokenProblem(int first, int second, bool firstOfGame)
 {
-    return QStringLiteral("Quanto fa %1 più %2?").arg(spokenNumber(first), spokenNumber(second));
+    const QString problem = QStringLiteral("Quanto fa %1 più %2?").arg(spokenNumber(first), spokenNumber(second));
+    return firstOfGame ? problem + QStringLiteral(" Scrivi il risultato e premi Invio.") : problem;
 }
 
 QString spokenVerdict(bool right, const GameState &state)
@@ -23,4 +24,26 @@ QString spokenVerdict(bool right, const GameState &state)
         .arg(state.rightAnswers)
         .arg(state.wrongAnswers)
         .arg(totalAnswers(state));
+}
+
+QString spokenEndTime(const QString &endTime)
+{
+    return endTime.isEmpty() ? QStringLiteral("Nessun orario di fine gioco.")
+                             : QStringLiteral("Il gioco finisce alle %1.").arg(endTime);
+}
+
+QString spokenCaption(const QString &name, const QString &caption)
+{
+    return caption.isEmpty() ? name : name + QStringLiteral(": ") + caption;
+}
+
+QString spokenClock(const QString &time, const QString &endTime)
+{
+    const QString clock = spokenCaption(QStringLiteral("Orologio"), time);
+    return endTime.isEmpty() ? clock : clock + QStringLiteral(", fine alle ") + endTime;
+}
+
+QString spokenBefore(const QString &first, const QString &then)
+{
+    return then.isEmpty() ? first : first + QLatin1Char(' ') + then;
 }

@@ -4,12 +4,20 @@
 
 #include <QString>
 
-// What a screen reader says of the game: the window shows the sum and the
+// Everything the game says to a listener. The window shows the sum and the
 // verdict with large figures, brackets and colours; a listener needs words.
 
 // "meno 6", "19"
 QString spokenNumber(int value);
-// "Quanto fa meno 6 più meno 19?"
-QString spokenProblem(int first, int second);
+// "Quanto fa meno 6 più meno 19?"; the first of a game also says how to answer.
+QString spokenProblem(int first, int second, bool firstOfGame = false);
 // The verdict with the right sum when the answer was wrong, then the three counts.
 QString spokenVerdict(bool right, const GameState &state);
+// The end time in force, as text ("" for none): "Il gioco finisce alle 14:22:00."
+QString spokenEndTime(const QString &endTime);
+// A label whose caption is game state: "Risposte esatte: 3", or its name alone while empty.
+QString spokenCaption(const QString &name, const QString &caption);
+// The clock with the end time in force: "Orologio: 14:21:05, fine alle 14:22:00".
+QString spokenClock(const QString &time, const QString &endTime);
+// Something said first, then what a control says anyway.
+QString spokenBefore(const QString &first, const QString &then);

@@ -90,6 +90,8 @@ void TestQuiz::problem()
     QCOMPARE(int(p.sum), first + second);
     QCOMPARE(p.colour, colour);
     QCOMPARE(spokenProblem(p.first, p.second), spoken);
+    // The first problem of a game also says how to answer.
+    QCOMPARE(spokenProblem(p.first, p.second, true), spoken + QStringLiteral(" Scrivi il risultato e premi Invio."));
 }
 
 void TestQuiz::problemReseedsTwice()
@@ -193,13 +195,29 @@ void TestQuiz::endComparisons_data()
     QTest::addColumn<int>("nowSecs");
     QTest::addColumn<bool>("reached");
     QTest::addColumn<bool>("before");
+    // What a listener hears of it, with the end time as the window writes it and the clock at "14:21:50".
+    QTest::addColumn<QString>("endText");
+    QTest::addColumn<QString>("heard");
+    QTest::addColumn<QString>("clock");
     const int t1422 = 14 * 3600 + 22 * 60;
-    QTest::newRow("none") << EndTime(QString()) << t1422 << false << true;
-    QTest::newRow("invalid text") << EndTime(QStringLiteral("abc")) << t1422 << false << true;
-    QTest::newRow("before") << EndTime(DateTime{t1422}) << t1422 - 10 << false << true;
-    QTest::newRow("exactly at") << EndTime(DateTime{t1422}) << t1422 << true << false;
-    QTest::newRow("after") << EndTime(DateTime{t1422}) << t1422 + 1 << true << false;
-    QTest::newRow("date part never reached") << EndTime(DateTime{46000LL * 86400}) << t1422 << false << true;
+    const QString none = QStringLiteral("Nessun orario di fine gioco.");
+    const QString clock = QStringLiteral("Orologio: 14:21:50");
+    const QString at1422 = QStringLiteral("14:22:00");
+    QTest::newRow("none") << EndTime(QString()) << t1422 << false << true << QString() << none << clock;
+    QTest::newRow("invalid text") << EndTime(QStringLiteral("abc")) << t1422 << false << true << QString() << none << clock;
+    QTest::newRow("before") << EndTime(DateTime{t1422}) << t1422 - 10 << false << true << at1422
+                            << QStringLiteral("Il gioco finisce alle 14:22:00.")
+                            << QStringLiteral("Orologio: 14:21:50, fine alle 14:22:00");
+    QTest::newRow("exactly at") << EndTime(DateTime{t1422}) << t1422 << true << false << at1422
+                                << QStringLiteral("Il gioco finisce alle 14:22:00.")
+                                << QStringLiteral("Orologio: 14:21:50, fine alle 14:22:00");
+    QTest::newRow("after") << EndTime(DateTime{t1422}) << t1422 + 1 << true << false << QStringLiteral("14.22.00")
+                           << QStringLiteral("Il gioco finisce alle 14.22.00.")
+                           << QStringLiteral("Orologio: 14:21:50, fine alle 14.22.00");
+    QTest::newRow("date part never reached") << EndTime(DateTime{46000LL * 86400}) << t1422 << false << true
+                                             << QStringLiteral("08/12/2025 00:00:00")
+                                             << QStringLiteral("Il gioco finisce alle 08/12/2025 00:00:00.")
+                                             << QStringLiteral("Orologio: 14:21:50, fine alle 08/12/2025 00:00:00");
 }
 
 void TestQuiz::endComparisons()
@@ -208,10 +226,18 @@ void TestQuiz::endComparisons()
     QFETCH(int, nowSecs);
     QFETCH(bool, reached);
     QFETCH(bool, before);
+    QFETCH(QString, endText);
+    QFETCH(QString, heard);
+    QFETCH(QString, clock);
     GameState s;
     s.endTime = end;
     QCOMPARE(s.endReached(DateTime{nowSecs}), reached);
     QCOMPARE(s.beforeEnd(DateTime{nowSecs}), before);
+    QCOMPARE(spokenEndTime(endText), heard);
+    QCOMPARE(spokenClock(QStringLiteral("14:21:50"), endText), clock);
+    // Said before what the control that takes the focus says anyway.
+    QCOMPARE(spokenBefore(heard, QStringLiteral("Quanto fa 1 più 1?")), heard + QStringLiteral(" Quanto fa 1 più 1?"));
+    QCOMPARE(spokenBefore(heard, QString()), heard);
 }
 
 void TestQuiz::resetKeepsSumAndAnnouncement()

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 class TestWindow : public QObject
 {
@@ -266,8 +267,15 @@ void TestWindow::newGameYesRebuilds()
     QPointer<QWidget> oldForm = f.c().form;
     f.boxes.buttons = {Button::Yes};
     f.random.draws = {0.05, 0.05, 0.0, 0.0};
+    // The window stays on screen throughout: taken off even for a moment, it
+    // is no longer the active one and a screen reader falls silent.
+    int takenOff = 0;
+    QObject::connect(f.window->windowHandle(), &QWindow::visibleChanged, f.window.get(),
+                     [&takenOff](bool visible) { takenOff += !visible; });
     f.c().Next->trigger();
+    QCoreApplication::processEvents();
     WindowFixture::flushDeletes();
+    QCOMPARE(takenOff, 0);
     QVERIFY(oldForm.isNull());
     QVERIFY(f.window->isVisible());
     QCOMPARE(f.window->windowTitle(), Tavola::dedication);
@@ -348,23 +356,34 @@ void TestWindow::endTimeByKeyboardNamedWithClock_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("clockName");
-    QTest::newRow("a time") << QStringLiteral("14.22") << QStringLiteral("Orologio: 10:00:00, fine alle 14:22:00");
-    QTest::newRow("cancelled") << QString() << QStringLiteral("Orologio: 10:00:00");
-    QTest::newRow("not a time") << QStringLiteral("xyz") << QStringLiteral("Orologio: 10:00:00");
+    // What the answer box says as the focus comes back to it from the prompt.
+    QTest::addColumn<QString>("heard");
+    const QString problem = QStringLiteral(" Quanto fa meno 10 più 10? Scrivi il risultato e premi Invio.");
+    QTest::newRow("a time") << QStringLiteral("14.22") << QStringLiteral("Orologio: 10:00:00, fine alle 14:22:00")
+                            << QStringLiteral("Il gioco finisce alle 14:22:00.") + problem;
+    QTest::newRow("cancelled") << QString() << QStringLiteral("Orologio: 10:00:00")
+                               << QStringLiteral("Nessun orario di fine gioco.") + problem;
+    QTest::newRow("not a time") << QStringLiteral("xyz") << QStringLiteral("Orologio: 10:00:00")
+                                << QStringLiteral("Nessun orario di fine gioco.") + problem;
 }
 
 void TestWindow::endTimeByKeyboardNamedWithClock()
 {
     QFETCH(QString, typed);
     QFETCH(QString, clockName);
+    QFETCH(QString, heard);
     f.window->Timer1_Timer();
-    f.boxes.inputs = {typed};
-    // From the answer box, whose key filter refuses control characters.
-    QTest::keyClick(f.c().txtAnswer, Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(f.boxes.calls.size(), std::size_t(typed == QStringLiteral("xyz") ? 2 : 1));
+    // Twice: the second answer replaces what the first one said.
+    for (int time = 0; time < 2; ++time) {
+        f.boxes.inputs = {typed};
+        // From the answer box, whose key filter refuses control characters.
+        QTest::keyClick(f.c().txtAnswer, Qt::Key_T, Qt::ControlModifier);
+    }
+    QCOMPARE(f.boxes.calls.size(), std::size_t(typed == QStringLiteral("xyz") ? 4 : 2));
     QCOMPARE(f.boxes.calls[0].title, QStringLiteral("Il gioco termina alle ore"));
     QCOMPARE(f.c().txtAnswer->text(), QString());
     QCOMPARE(f.c().lblTime->accessibleName(), clockName);
+    QCOMPARE(f.c().txtAnswer->accessibleDescription(), heard);
     // The next tick keeps the end time in the name.
     f.clock.advance(1);
     f.window->Timer1_Timer();
@@ -435,7 +454,8 @@ void TestWindow::focusCarriesWhatIsSaid()
 {
     QFETCH(QString, answer);
     QFETCH(QString, verdict);
-    QCOMPARE(f.c().txtAnswer->accessibleDescription(), QStringLiteral("Quanto fa meno 10 più 10?"));
+    QCOMPARE(f.c().txtAnswer->accessibleDescription(),
+             QStringLiteral("Quanto fa meno 10 più 10? Scrivi il risultato e premi Invio."));
     QTest::keyClicks(f.c().txtAnswer, answer);
     Listener listener(f.c());
     QTest::keyClick(f.c().txtAnswer, Qt::Key_Return);
@@ -454,6 +474,8 @@ void TestWindow::focusCarriesWhatIsSaid()
     QCOMPARE(listener.told.front().description, QStringLiteral("Quanto fa meno 1 più meno 1?"));
     QCOMPARE(f.c().txtAnswer->text(), QString());
     QVERIFY(!f.c().cmdNext->isEnabled());
+    // The disabled button has no verdict left to say.
+    QCOMPARE(f.c().cmdNext->accessibleDescription(), QStringLiteral("Pone il prossimo calcolo."));
 }
 
 void TestWindow::windowSystem_data()
