@@ -1,6 +1,9 @@
+#include "fonts.h"
 #include "qt_services.h"
 #include "qt_time_text.h"
-#include "fonts.h"
+#ifdef NR_HAVE_CANBERRA
+#include "canberra_theme.h"
+#endif
 #include "startup.h"
 #include "tavola.h"
 
@@ -27,8 +30,14 @@ int main(int argc, char *argv[])
     QApplication::setFont(font);
 
     QtBoxes boxes;
-    const auto sounds = desktopSoundTheme();
-    QtSystem system(*sounds);
+    // The end of the game sounds through the desktop's sound theme where the
+    // system has one, else the window system's bell.
+#ifdef NR_HAVE_CANBERRA
+    CanberraTheme sounds;
+#else
+    NoSoundTheme sounds;
+#endif
+    QtSystem system(sounds, &QApplication::beep);
     QtClock clock;
     QtTimeText timeText;
     QtRandom random;

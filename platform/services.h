@@ -28,16 +28,6 @@ public:
     virtual QString input(const QString &prompt, const QString &title, const QString &defaultText) = 0;
 };
 
-// The desktop's sound theme.
-class SoundTheme
-{
-public:
-    virtual ~SoundTheme() = default;
-    // Starts the theme's sound for a freedesktop event id; false when no
-    // sound can be played (no theme, no sound server).
-    virtual bool play(const char *eventId, const QString &description) = 0;
-};
-
 class System
 {
 public:

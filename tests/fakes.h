@@ -75,18 +75,6 @@ public:
     void quit() override { ++quits; }
 };
 
-class FakeSoundTheme final : public SoundTheme
-{
-public:
-    bool available = true;
-    QStringList played;   // "event id: description"
-    bool play(const char *eventId, const QString &description) override
-    {
-        played << QString::fromLatin1(eventId) + QStringLiteral(": ") + description;
-        return available;
-    }
-};
-
 class FakeClock final : public Clock
 {
 public:

@@ -13,6 +13,18 @@
 #include <QTranslator>
 #include <functional>
 
+class FakeSoundTheme final : public SoundTheme
+{
+public:
+    bool available = true;
+    QStringList played;   // "event id: description"
+    bool play(const char *eventId, const QString &description) override
+    {
+        played << QString::fromLatin1(eventId) + QStringLiteral(": ") + description;
+        return available;
+    }
+};
+
 // The real boxes, answered by the keyboard as a pupil would.
 class TestBoxes : public QObject
 {
@@ -29,13 +41,19 @@ private Q_SLOTS:
     void endSound();
 
 private:
-    // Runs `answer` on the box once it is open.
+    // Runs `answer` on the box once it is open (a box that follows another
+    // one opens after a pause).
     void whenOpen(std::function<void(QWidget *)> answer)
     {
-        QTimer::singleShot(0, this, [answer] {
-            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-            answer(QApplication::activeModalWidget());
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [poll, answer] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                poll->stop();
+                poll->deleteLater();
+                answer(box);
+            }
         });
+        poll->start(10);
     }
     QtBoxes m_boxes;
     QWidget m_owner;   // never shown: boxes open over it all the same
@@ -140,21 +158,29 @@ void TestBoxes::italianYesNo()
     QCOMPARE(buttons, QStringLiteral("No Sì").split(u' '));
 }
 
+namespace {
+int bells = 0;
+}
+
 void TestBoxes::endSound_data()
 {
     QTest::addColumn<bool>("available");
-    QTest::newRow("the theme plays it") << true;
-    QTest::newRow("no sound server: the bell") << false;
+    QTest::addColumn<int>("rings");
+    QTest::newRow("the theme plays it") << true << 0;
+    QTest::newRow("no sound server: the bell") << false << 1;
 }
 
 void TestBoxes::endSound()
 {
     QFETCH(bool, available);
+    QFETCH(int, rings);
     FakeSoundTheme theme;
     theme.available = available;
-    QtSystem system(theme);
+    bells = 0;
+    QtSystem system(theme, [] { ++bells; });
     system.beep();
     QCOMPARE(theme.played, QStringList{QStringLiteral("alarm-clock-elapsed: Fine del gioco")});
+    QCOMPARE(bells, rings);
 }
 
 QTEST_MAIN(TestBoxes)

@@ -1,5 +1,4 @@
 #include "canberra_theme.h"
-#include "qt_services.h"
 
 #include <QApplication>
 #include <canberra.h>
@@ -19,19 +18,24 @@ void finished(ca_context *, uint32_t, int error, void *)
 }
 }
 
-std::unique_ptr<SoundTheme> desktopSoundTheme()
+// The library's functions that the game calls.
+struct CanberraTheme::Functions
 {
-    return std::make_unique<CanberraTheme>();
-}
+    decltype(&ca_context_create) create;
+    decltype(&ca_context_change_props) changeProps;
+    decltype(&ca_context_destroy) destroy;
+    decltype(&ca_proplist_create) newList;
+    decltype(&ca_proplist_sets) set;
+    decltype(&ca_proplist_destroy) destroyList;
+    decltype(&ca_context_play_full) playFull;
+};
 
 CanberraTheme::CanberraTheme() : m_library(QStringLiteral("canberra"), 0) {}
 
 CanberraTheme::~CanberraTheme()
 {
-    if (m_context) {
-        if (auto destroy = resolve<decltype(&ca_context_destroy)>(m_library, "ca_context_destroy"))
-            destroy(m_context);
-    }
+    if (m_context)
+        m_ca->destroy(m_context);
 }
 
 bool CanberraTheme::open()
@@ -39,14 +43,21 @@ bool CanberraTheme::open()
     if (m_opened)
         return m_context;
     m_opened = true;
-    auto create = resolve<decltype(&ca_context_create)>(m_library, "ca_context_create");
-    auto change = resolve<decltype(&ca_context_change_props)>(m_library, "ca_context_change_props");
-    if (!create || !change || create(&m_context) != CA_SUCCESS) {
+    const Functions ca{resolve<decltype(&ca_context_create)>(m_library, "ca_context_create"),
+                       resolve<decltype(&ca_context_change_props)>(m_library, "ca_context_change_props"),
+                       resolve<decltype(&ca_context_destroy)>(m_library, "ca_context_destroy"),
+                       resolve<decltype(&ca_proplist_create)>(m_library, "ca_proplist_create"),
+                       resolve<decltype(&ca_proplist_sets)>(m_library, "ca_proplist_sets"),
+                       resolve<decltype(&ca_proplist_destroy)>(m_library, "ca_proplist_destroy"),
+                       resolve<decltype(&ca_context_play_full)>(m_library, "ca_context_play_full")};
+    if (!ca.create || !ca.changeProps || !ca.destroy || !ca.newList || !ca.set || !ca.destroyList || !ca.playFull
+        || ca.create(&m_context) != CA_SUCCESS) {
         m_context = nullptr;
         return false;
     }
-    change(m_context, CA_PROP_APPLICATION_NAME, "Giocare con i numeri relativi", CA_PROP_APPLICATION_ID,
-           "it.scuola.NumeriRelativi", CA_PROP_APPLICATION_ICON_NAME, "it.scuola.NumeriRelativi", nullptr);
+    m_ca = std::make_unique<const Functions>(ca);
+    m_ca->changeProps(m_context, CA_PROP_APPLICATION_NAME, "Giocare con i numeri relativi", CA_PROP_APPLICATION_ID,
+                      "it.scuola.NumeriRelativi", CA_PROP_APPLICATION_ICON_NAME, "it.scuola.NumeriRelativi", nullptr);
     return true;
 }
 
@@ -54,16 +65,12 @@ bool CanberraTheme::play(const char *eventId, const QString &description)
 {
     if (!open())
         return false;
-    auto newList = resolve<decltype(&ca_proplist_create)>(m_library, "ca_proplist_create");
-    auto set = resolve<decltype(&ca_proplist_sets)>(m_library, "ca_proplist_sets");
-    auto destroyList = resolve<decltype(&ca_proplist_destroy)>(m_library, "ca_proplist_destroy");
-    auto playFull = resolve<decltype(&ca_context_play_full)>(m_library, "ca_context_play_full");
     ca_proplist *props = nullptr;
-    if (!newList || !set || !destroyList || !playFull || newList(&props) != CA_SUCCESS)
+    if (m_ca->newList(&props) != CA_SUCCESS)
         return false;
-    set(props, CA_PROP_EVENT_ID, eventId);
-    set(props, CA_PROP_EVENT_DESCRIPTION, description.toUtf8().constData());
-    const int result = playFull(m_context, 0, props, finished, nullptr);
-    destroyList(props);
+    m_ca->set(props, CA_PROP_EVENT_ID, eventId);
+    m_ca->set(props, CA_PROP_EVENT_DESCRIPTION, description.toUtf8().constData());
+    const int result = m_ca->playFull(m_context, 0, props, finished, nullptr);
+    m_ca->destroyList(props);
     return result == CA_SUCCESS;
 }

@@ -1,6 +1,8 @@
 #include "qt_services.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -11,11 +13,21 @@
 
 QWidget *QtBoxes::owner() const
 {
-    return m_owner ? m_owner : QApplication::activeWindow();
+    return m_owner ? m_owner.data() : QApplication::activeWindow();
+}
+
+void QtBoxes::waitAfterLastBox() const
+{
+    if (!m_lastClosed.isValid() || m_lastClosed.elapsed() >= pauseBetweenBoxesMs)
+        return;
+    QEventLoop pause;
+    QTimer::singleShot(pauseBetweenBoxesMs - int(m_lastClosed.elapsed()), &pause, &QEventLoop::quit);
+    pause.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 Button QtBoxes::message(const QString &text, int style, const QString &title)
 {
+    waitAfterLastBox();
     QMessageBox box(owner());
     box.setWindowTitle(title);
     box.setText(text);
@@ -38,7 +50,9 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    switch (box.exec()) {
+    const int pressed = box.exec();
+    m_lastClosed.start();
+    switch (pressed) {
     case QMessageBox::Yes:
         return Button::Yes;
     case QMessageBox::No:
@@ -50,28 +64,19 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
 
 QString QtBoxes::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
+    waitAfterLastBox();
     bool ok = false;
     const QString text = QInputDialog::getText(owner(), title, prompt,
                                                QLineEdit::Normal, defaultText, &ok);
+    m_lastClosed.start();
     return ok ? text : QString();
 }
 
 void QtSystem::beep()
 {
     if (!m_theme.play("alarm-clock-elapsed", QStringLiteral("Fine del gioco")))
-        QApplication::beep();
+        m_bell();
 }
-
-#ifndef NR_HAVE_CANBERRA
-std::unique_ptr<SoundTheme> desktopSoundTheme()
-{
-    struct None final : SoundTheme
-    {
-        bool play(const char *, const QString &) override { return false; }
-    };
-    return std::make_unique<None>();
-}
-#endif
 
 void QtSystem::quit()
 {

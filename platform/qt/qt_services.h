@@ -2,12 +2,13 @@
 
 #include "services.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
-#include <memory>
+#include <QPointer>
+#include <QWidget>
 #include <random>
 
 class QTranslator;
-class QWidget;
 
 // Loads the toolkit's own translations (Yes, No, Cancel) for the locale into
 // the given translator and installs it; false when there are none.
@@ -23,24 +24,48 @@ public:
     Button message(const QString &text, int style, const QString &title) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
 
+    // A screen reader hears of a box that closed, and of the key that closed
+    // it, a moment after: a box opened at once would already be the active
+    // window by then, taken as known and not read out. So a box that follows
+    // another one waits that long, with no input from the user meanwhile.
+    static constexpr int pauseBetweenBoxesMs = 400;
+
 private:
     QWidget *owner() const;
-    QWidget *m_owner = nullptr;
+    void waitAfterLastBox() const;
+    QPointer<QWidget> m_owner;
+    QElapsedTimer m_lastClosed;
 };
 
-// The sound theme of this kind of desktop, if it has one.
-std::unique_ptr<SoundTheme> desktopSoundTheme();
+// The desktop's sound theme.
+class SoundTheme
+{
+public:
+    virtual ~SoundTheme() = default;
+    // Starts the theme's sound for a freedesktop event id; false when no
+    // sound can be played (no theme, no sound server).
+    virtual bool play(const char *eventId, const QString &description) = 0;
+};
+
+// Where the desktop has no sound theme.
+class NoSoundTheme final : public SoundTheme
+{
+public:
+    bool play(const char *, const QString &) override { return false; }
+};
 
 class QtSystem final : public System
 {
 public:
-    explicit QtSystem(SoundTheme &theme) : m_theme(theme) {}
-    // The end of the game: the theme's alarm, else the window system's bell.
+    using Bell = void (*)();
+    QtSystem(SoundTheme &theme, Bell bell) : m_theme(theme), m_bell(bell) {}
+    // The end of the game: the theme's alarm, else the bell.
     void beep() override;
     void quit() override;
 
 private:
     SoundTheme &m_theme;
+    Bell m_bell;
 };
 
 class QtClock final : public Clock
