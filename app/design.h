@@ -75,7 +75,4 @@ constexpr int pixels(int twips)
 {
     return twips / twipsPerPixel;
 }
-
-// Where a click below the stopwatch sets the end time, so does this key.
-inline constexpr const char *endTimeShortcut = "Ctrl+T";
 }

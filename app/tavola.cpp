@@ -55,7 +55,7 @@ void Tavola::load()
     connect(openMenu, &QShortcut::activated, m_c.menuBar,
             [bar = m_c.menuBar] { bar->setActiveAction(bar->actions().constFirst()); });
     // The end time by keyboard, for whoever cannot aim below the stopwatch.
-    auto *endTime = new QShortcut(QKeySequence(QString::fromLatin1(Design::endTimeShortcut)), m_c.form);
+    auto *endTime = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), m_c.form);
     connect(endTime, &QShortcut::activated, this, &Tavola::Label8_Click);
 
     // Building the answer box moved its caret. A screen reader that hears of
