@@ -8,7 +8,7 @@ QByteArray preferredPlatform(const Desktop &desktop)
     if (!desktop.qpaPlatform.isEmpty() || desktop.platformArgument)
         return {};
     if (!desktop.waylandDisplay.isEmpty() && !desktop.x11Display.isEmpty())
-        return QByteArrayLiteral("xcb");
+        return QByteArrayLiteral("xcb;wayland");
     return {};
 }
 

@@ -13,7 +13,8 @@ struct Desktop
 
 // The window system to run on, or "" for the toolkit's own choice. A native
 // Wayland window never learns that it was minimized (the title clock), so
-// XWayland is preferred where there is one, unless the user chose.
+// XWayland is preferred where there is one, unless the user chose; Wayland
+// itself where DISPLAY names no X server that answers.
 QByteArray preferredPlatform(const Desktop &desktop);
 
 // Reads the desktop from the environment and the command line.

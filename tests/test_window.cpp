@@ -483,17 +483,24 @@ void TestWindow::windowSystem_data()
     QTest::addColumn<QByteArray>("qpa");
     QTest::addColumn<QByteArray>("wayland");
     QTest::addColumn<QByteArray>("x11");
-    QTest::addColumn<bool>("argument");
+    QTest::addColumn<QByteArrayList>("arguments");   // the program's own name first
     QTest::addColumn<QByteArray>("chosen");
-    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << false << QByteArray();
-    QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << false
-                                           << QByteArray("xcb");
-    QTest::newRow("Wayland alone: native") << QByteArray() << QByteArray("wayland-0") << QByteArray() << false
+    const QByteArrayList plain{"numeri-relativi"};
+    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << plain << QByteArray();
+    // XWayland where it answers, else Wayland itself (a stale DISPLAY).
+    QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << plain
+                                           << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland alone: native") << QByteArray() << QByteArray("wayland-0") << QByteArray() << plain
                                            << QByteArray();
     QTest::newRow("the user's variable") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                         << false << QByteArray();
-    QTest::newRow("the user's argument") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << true
-                                         << QByteArray();
+                                         << plain << QByteArray();
+    QTest::newRow("the user's argument") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                         << QByteArrayList{"numeri-relativi", "-platform", "wayland"} << QByteArray();
+    QTest::newRow("the user's argument, two dashes") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                                     << QByteArrayList{"numeri-relativi", "--platform", "wayland"}
+                                                     << QByteArray();
+    QTest::newRow("a program named -platform") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                               << QByteArrayList{"-platform"} << QByteArray("xcb;wayland");
 }
 
 void TestWindow::windowSystem()
@@ -501,9 +508,17 @@ void TestWindow::windowSystem()
     QFETCH(QByteArray, qpa);
     QFETCH(QByteArray, wayland);
     QFETCH(QByteArray, x11);
-    QFETCH(bool, argument);
+    QFETCH(QByteArrayList, arguments);
     QFETCH(QByteArray, chosen);
-    QCOMPARE(preferredPlatform(Desktop{qpa, wayland, x11, argument}), chosen);
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    Desktop desktop = currentDesktop(int(arguments.size()), argv.data());
+    desktop.qpaPlatform = qpa;
+    desktop.waylandDisplay = wayland;
+    desktop.x11Display = x11;
+    QCOMPARE(preferredPlatform(desktop), chosen);
 }
 
 QTEST_MAIN(TestWindow)
