@@ -49,6 +49,7 @@ void TestTimeText::parse_data()
     QTest::newRow("month first") << american << "8/12/2026" << true << day(2026, 8, 12) * 86400;
     QTest::newRow("date and time") << italian << "8/12/2026 14:22" << true << day(2026, 12, 8) * 86400 + t1422;
     QTest::newRow("iso date") << italian << "2026-12-08" << true << day(2026, 12, 8) * 86400;
+    QTest::newRow("two-digit year") << italian << "8/12/26" << true << day(2026, 12, 8) * 86400;
     QTest::newRow("letters") << italian << "xyz" << false << 0LL;
     QTest::newRow("hour alone") << italian << "14" << false << 0LL;
     QTest::newRow("hour too large") << italian << "24.00" << false << 0LL;
@@ -116,6 +117,7 @@ void TestTimeText::mediumTimeReadsBack_data()
     QTest::newRow("italian afternoon") << italian << 14 * 3600 + 22 * 60 + 59 << "02:22 PM";
     QTest::newRow("italian midnight") << italian << 5 * 60 << "12:05 AM";
     QTest::newRow("american morning") << american << 9 * 3600 + 7 * 60 << "09:07 AM";
+    QTest::newRow("a dot between hours and minutes") << QLocale(QStringLiteral("fi_FI")) << 14 * 3600 + 22 * 60 << "02.22 IP.";
 }
 
 void TestTimeText::mediumTimeReadsBack()

@@ -120,7 +120,8 @@ QtTimeText::QtTimeText(const QLocale &locale)
     : m_locale(locale),
       m_longTime(longTimeFormat(locale)),
       m_date(dateFormat(locale)),
-      m_mediumTime(QStringLiteral("hh%1mm AP").arg(timeSeparator(locale)))
+      m_mediumTime(QStringLiteral("hh%1mm AP").arg(timeSeparator(locale))),
+      m_patterns(locale)
 {
     m_dayFirst = m_date.indexOf(u'd') < m_date.indexOf(u'M');
 }
@@ -141,66 +142,68 @@ QString QtTimeText::mediumTime(DateTime value) const
     return m_locale.toString(QTime(0, 0).addSecs(value.secondOfDay()), m_mediumTime);
 }
 
-std::optional<DateTime> QtTimeText::parse(const QString &text) const
+QtTimeText::Patterns::Patterns(const QLocale &locale)
 {
     // The day-half marker may stand before the time ("오후 2:22") or after it.
-    const QString time = QStringLiteral(
-        "(%1)?\\s*(\\d{1,2})(?:\\s*[.:]\\s*(\\d{1,2}))?(?:\\s*[.:]\\s*(\\d{1,2}))?\\s*(%1)?")
-                             .arg(designatorPattern(m_locale));
-    static const QString date =
-        QStringLiteral("(\\d{1,4})\\s*([/.-])\\s*(\\d{1,2})\\s*\\2\\s*(\\d{1,4})(?:\\s*\\2)?");
-    const QRegularExpression timeOnly(u'^' + time + u'$', QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpression dateTime(u'^' + date + QStringLiteral("(?:\\s+") + time + QStringLiteral(")?$"),
-                                      QRegularExpression::CaseInsensitiveOption);
+    const QString time = QStringLiteral("(?<before>%1)?\\s*(?<hour>\\d{1,2})(?:\\s*[.:]\\s*(?<minute>\\d{1,2}))?"
+                                        "(?:\\s*[.:]\\s*(?<second>\\d{1,2}))?\\s*(?<after>%1)?")
+                             .arg(designatorPattern(locale));
+    const QString date = QStringLiteral(
+        "(?<left>\\d{1,4})\\s*(?<sep>[/.-])\\s*(?<middle>\\d{1,2})\\s*\\k<sep>\\s*(?<right>\\d{1,4})(?:\\s*\\k<sep>)?");
+    timeOnly = QRegularExpression(u'^' + time + u'$', QRegularExpression::CaseInsensitiveOption);
+    dateTime = QRegularExpression(u'^' + date + QStringLiteral("(?:\\s+") + time + QStringLiteral(")?$"),
+                                  QRegularExpression::CaseInsensitiveOption);
+}
 
-    // Reads the time groups starting at group `first`; nothing when invalid.
-    auto readTime = [this](const QRegularExpressionMatch &m, int first) -> std::optional<int> {
-        const QString before = m.captured(first), after = m.captured(first + 4);
-        if (!before.isEmpty() && !after.isEmpty())
+std::optional<int> QtTimeText::readTime(const QRegularExpressionMatch &m) const
+{
+    const QString before = m.captured(u"before"), after = m.captured(u"after");
+    if (!before.isEmpty() && !after.isEmpty())
+        return std::nullopt;
+    const QString designator = before.isEmpty() ? after : before;
+    if (!m.hasCaptured(u"minute") && designator.isEmpty())
+        return std::nullopt;
+    int hour = m.captured(u"hour").toInt();
+    const int minute = m.captured(u"minute").toInt();
+    const int second = m.captured(u"second").toInt();
+    if (!designator.isEmpty()) {
+        if (hour < 1 || hour > 12)
             return std::nullopt;
-        const QString designator = before.isEmpty() ? after : before;
-        const bool hasMinutes = m.hasCaptured(first + 2);
-        if (!hasMinutes && designator.isEmpty())
-            return std::nullopt;
-        int hour = m.captured(first + 1).toInt();
-        const int minute = m.captured(first + 2).toInt();
-        const int second = m.captured(first + 3).toInt();
-        if (!designator.isEmpty()) {
-            if (hour < 1 || hour > 12)
-                return std::nullopt;
-            const QString pmText = normalized(m_locale.pmText());
-            const bool pm = designator.compare(QStringLiteral("PM"), Qt::CaseInsensitive) == 0
-                            || (!pmText.isEmpty() && designator.compare(pmText, Qt::CaseInsensitive) == 0);
-            hour = hour % 12 + (pm ? 12 : 0);
-        }
-        if (hour > 23 || minute > 59 || second > 59)
-            return std::nullopt;
-        return hour * 3600 + minute * 60 + second;
-    };
+        const QString pmText = normalized(m_locale.pmText());
+        const bool pm = designator.compare(QStringLiteral("PM"), Qt::CaseInsensitive) == 0
+                        || (!pmText.isEmpty() && designator.compare(pmText, Qt::CaseInsensitive) == 0);
+        hour = hour % 12 + (pm ? 12 : 0);
+    }
+    if (hour > 23 || minute > 59 || second > 59)
+        return std::nullopt;
+    return hour * 3600 + minute * 60 + second;
+}
 
+std::optional<DateTime> QtTimeText::parse(const QString &text) const
+{
     const QString trimmed = normalized(text);
-    if (const auto m = timeOnly.match(trimmed); m.hasMatch()) {
-        if (const auto secs = readTime(m, 1))
+    if (const auto m = m_patterns.timeOnly.match(trimmed); m.hasMatch()) {
+        if (const auto secs = readTime(m))
             return DateTime{*secs};
         return std::nullopt;
     }
-    const auto m = dateTime.match(trimmed);
+    const auto m = m_patterns.dateTime.match(trimmed);
     if (!m.hasMatch())
         return std::nullopt;
 
-    const QString a = m.captured(1), b = m.captured(3), c = m.captured(4);
+    const QString a = m.captured(u"left"), b = m.captured(u"middle"), c = m.captured(u"right");
     QDate day;
     if (a.size() > 2) {
         day = QDate(a.toInt(), b.toInt(), c.toInt());
-    } else if (a.size() <= 2 && b.size() <= 2) {
+    } else if (b.size() <= 2) {
         const int year = twoDigitYear(c.toInt(), c.size());
         day = m_dayFirst ? QDate(year, b.toInt(), a.toInt()) : QDate(year, a.toInt(), b.toInt());
     }
     if (!day.isValid())
         return std::nullopt;
     int secs = 0;
-    if (m.hasCaptured(6)) {
-        const auto t = readTime(m, 5);
+    if (m.hasCaptured(u"hour")) {
+        const auto t = readTime(m);
         if (!t)
             return std::nullopt;
         secs = *t;

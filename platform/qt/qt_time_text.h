@@ -3,6 +3,7 @@
 #include "services.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 // Times as the given locale writes them; the locale is a parameter so that
 // tests can pin one.
@@ -16,9 +17,21 @@ public:
     std::optional<DateTime> parse(const QString &text) const override;
 
 private:
+    // Reads the time groups of a match; nothing when they make no time.
+    std::optional<int> readTime(const QRegularExpressionMatch &m) const;
+
+    // Built once, compiled on the first use.
+    struct Patterns
+    {
+        explicit Patterns(const QLocale &locale);
+        QRegularExpression timeOnly;
+        QRegularExpression dateTime;
+    };
+
     QLocale m_locale;
     QString m_longTime;
     QString m_date;
     QString m_mediumTime;
+    Patterns m_patterns;
     bool m_dayFirst = true;
 };
