@@ -202,22 +202,17 @@ void TestQuiz::endComparisons_data()
     const int t1422 = 14 * 3600 + 22 * 60;
     const QString none = QStringLiteral("Nessun orario di fine gioco.");
     const QString clock = QStringLiteral("Orologio: 14:21:50");
-    const QString at1422 = QStringLiteral("14:22:00");
+    const QString at = QStringLiteral("14:22:00");
+    const QString heardAt = QStringLiteral("Il gioco finisce alle 14:22:00.");
+    const QString clockAt = QStringLiteral("Orologio: 14:21:50, fine alle 14:22:00");
     QTest::newRow("none") << EndTime(QString()) << t1422 << false << true << QString() << none << clock;
     QTest::newRow("invalid text") << EndTime(QStringLiteral("abc")) << t1422 << false << true << QString() << none << clock;
-    QTest::newRow("before") << EndTime(DateTime{t1422}) << t1422 - 10 << false << true << at1422
-                            << QStringLiteral("Il gioco finisce alle 14:22:00.")
-                            << QStringLiteral("Orologio: 14:21:50, fine alle 14:22:00");
-    QTest::newRow("exactly at") << EndTime(DateTime{t1422}) << t1422 << true << false << at1422
-                                << QStringLiteral("Il gioco finisce alle 14:22:00.")
-                                << QStringLiteral("Orologio: 14:21:50, fine alle 14:22:00");
-    QTest::newRow("after") << EndTime(DateTime{t1422}) << t1422 + 1 << true << false << QStringLiteral("14.22.00")
-                           << QStringLiteral("Il gioco finisce alle 14.22.00.")
-                           << QStringLiteral("Orologio: 14:21:50, fine alle 14.22.00");
+    QTest::newRow("before") << EndTime(DateTime{t1422}) << t1422 - 10 << false << true << at << heardAt << clockAt;
+    QTest::newRow("exactly at") << EndTime(DateTime{t1422}) << t1422 << true << false << at << heardAt << clockAt;
+    QTest::newRow("after") << EndTime(DateTime{t1422}) << t1422 + 1 << true << false << at << heardAt << clockAt;
     QTest::newRow("date part never reached") << EndTime(DateTime{46000LL * 86400}) << t1422 << false << true
-                                             << QStringLiteral("08/12/2025 00:00:00")
-                                             << QStringLiteral("Il gioco finisce alle 08/12/2025 00:00:00.")
-                                             << QStringLiteral("Orologio: 14:21:50, fine alle 08/12/2025 00:00:00");
+                                             << QStringLiteral("08/12/2025") << QStringLiteral("Il gioco finisce alle 08/12/2025.")
+                                             << QStringLiteral("Orologio: 14:21:50, fine alle 08/12/2025");
 }
 
 void TestQuiz::endComparisons()
@@ -237,7 +232,6 @@ void TestQuiz::endComparisons()
     QCOMPARE(spokenClock(QStringLiteral("14:21:50"), endText), clock);
     // Said before what the control that takes the focus says anyway.
     QCOMPARE(spokenBefore(heard, QStringLiteral("Quanto fa 1 più 1?")), heard + QStringLiteral(" Quanto fa 1 più 1?"));
-    QCOMPARE(spokenBefore(heard, QString()), heard);
 }
 
 void TestQuiz::resetKeepsSumAndAnnouncement()

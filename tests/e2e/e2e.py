@@ -1,6 +1,7 @@
 """The real program as a pupil and a screen reader meet it: key presses and
 clicks through the X server (xdotool), reading through AT-SPI (pyatspi)."""
 
+import itertools
 import os
 import subprocess
 import sys
@@ -50,6 +51,16 @@ def descendants(node):
         yield from descendants(child)
 
 
+def find_app():
+    # Under the GTK platform theme the toolkit bridge of GTK registers an
+    # empty application of the same name: ours is the one with the window.
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "numeri-relativi" and any(
+                c is not None and c.getRole() == pyatspi.ROLE_FRAME for c in app):
+            return app
+    return None
+
+
 class Game:
     def __init__(self, clock=None, env=None):
         # With a clock ("14:21:50") the program's time of day starts there and
@@ -58,7 +69,7 @@ class Game:
         if clock:
             env.update(LD_PRELOAD=FAKETIME, FAKETIME=f"@2026-12-08 {clock}", FAKETIME_DONT_FAKE_MONOTONIC="1")
         self.process = subprocess.Popen([BINARY], env=env)
-        self.app = wait_for(self._find_app)
+        self.app = wait_for(find_app)
         if self.app is None:
             raise AssertionError("the program did not appear on the accessibility bus")
         self.frame = wait_for(lambda: next(c for c in self.app if c.getRole() == pyatspi.ROLE_FRAME))
@@ -67,15 +78,6 @@ class Game:
             capture_output=True, text=True, timeout=10).stdout.split()[0])
         xdotool("windowactivate", "--sync", window)
         self.window = window
-
-    def _find_app(self):
-        # Under the GTK platform theme the toolkit bridge of GTK registers an
-        # empty application of the same name: ours is the one with the window.
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "numeri-relativi" and any(
-                    c is not None and c.getRole() == pyatspi.ROLE_FRAME for c in app):
-                return app
-        return None
 
     def named(self, prefix):
         return [n for n in descendants(self.frame) if n.name.startswith(prefix)]
@@ -129,6 +131,11 @@ class Game:
         xdotool("mousemove", str(x + 506), str(y + 156), "click", "1")
         pump(0.3)
 
+    def click(self, node):
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
+        pump(0.3)
+
     def close(self):
         if self.process.poll() is None:
             self.process.kill()
@@ -167,10 +174,11 @@ class EndToEnd(unittest.TestCase):
         self.heard_focus("Risultato", f"Quanto fa {spoken(first)} più {spoken(second)}?")
         return first, second
 
-    def assert_active_and_focused(self, g):
-        self.assertTrue(wait_for(lambda: g.frame.getState().contains(pyatspi.STATE_ACTIVE)),
-                        "the window is not active for assistive technology")
-        self.assertTrue(wait_for(lambda: g.answer_box().getState().contains(pyatspi.STATE_FOCUSED)))
+    def assert_active_and_focused(self, g, timeout=10.0, when=""):
+        self.assertTrue(wait_for(lambda: g.frame.getState().contains(pyatspi.STATE_ACTIVE), timeout),
+                        f"the window is not active for assistive technology {when}")
+        self.assertTrue(wait_for(lambda: g.answer_box().getState().contains(pyatspi.STATE_FOCUSED), timeout),
+                        f"the answer box is not focused {when}")
 
     def start(self, clock=None, env=None):
         self.game = Game(clock, env)
@@ -232,8 +240,13 @@ class EndToEnd(unittest.TestCase):
         g.type(str(first + second))
         g.key("Return")
         self.set_end_time("14.22")
+        set_at = g.label_value("Orologio")[:8]
         end = wait_for(lambda: g.dialogs("Fine"), timeout=20)
         self.assertTrue(end, "the end was not announced")
+        # From then on the clock is renamed once a tick, the end time always in its name.
+        later = [e for e in self.events if e.startswith("Orologio: ") and e[10:18] > set_at]
+        self.assertTrue(later, "the clock was not renamed")
+        self.assertEqual([e for e in later if not e.endswith(", fine alle 14:22:00")], [])
         self.assertIn("Gioco fino alle 14:22:00", g.dialog_text(end[0]))
         pump(2)
         self.assertEqual(len(g.dialogs("Fine")), 1)
@@ -294,6 +307,58 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(g.verdict(), "")
         self.assert_active_and_focused(g)
         self.heard_problem(g)
+
+    def test_new_games_in_a_row(self):
+        """However a new game is asked for and agreed to, the rebuilt window
+        is the active one with the answer box focused, at once, every time."""
+        # Italian buttons, so that "s" chooses "Sì".
+        g = self.start("14:21:30", env={"LANGUAGE": "it"})
+        rounds = int(os.environ.get("NR_NEW_GAMES", "3"))
+        paths = list(itertools.product(("menu", "end"), ("Return", "s", "click")))
+        for n, (source, answer) in enumerate(paths * rounds, 1):
+            when = f"after new game {n} ({source}, {answer})"
+            if source == "menu":
+                g.key("F10", "Down", "Down", "Right", "Return")
+            else:
+                # The end time is the clock's own minute: reached at the next tick.
+                g.key("ctrl+t")
+                self.assertTrue(wait_for(lambda: g.dialogs("Il gioco termina alle ore")), f"no end-time prompt {when}")
+                g.type(g.label_value("Orologio")[:5])
+                g.key("Return")
+                self.assertTrue(wait_for(lambda: g.dialogs("Fine")), f"no end box {when}")
+                g.key("Return")
+            question = wait_for(lambda: g.dialogs("INIZIARE NUOVA GARA"))
+            self.assertTrue(question, f"no new-game question {when}")
+            if answer == "Return":
+                g.key("shift+Tab", "Return")
+            elif answer == "s":
+                g.key("s")
+            else:
+                g.click(next(n for n in descendants(question[0]) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                             and n.name.replace("&", "") == "Sì"))
+            self.assertTrue(wait_for(lambda: not g.dialogs("INIZIARE NUOVA GARA")), f"the question stayed {when}")
+            self.assert_active_and_focused(g, timeout=1.0, when=when)
+            g.type("7")
+            self.assertEqual(wait_for(lambda: g.answer_text() == "7", 1.0), True, f"the typed key was lost {when}")
+            g.key("BackSpace")
+
+    def test_wayland_where_display_answers_not(self):
+        """With a DISPLAY that names no X server (XWayland off, a stale value)
+        the game runs on Wayland itself."""
+        weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=nr-wayland", "--idle-time=0"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(weston.wait)
+        self.addCleanup(weston.terminate)
+        self.assertTrue(wait_for(lambda: os.path.exists(os.path.join(os.environ["XDG_RUNTIME_DIR"], "nr-wayland"))),
+                        "no Wayland compositor to test with")
+        env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
+        env.update(WAYLAND_DISPLAY="nr-wayland", DISPLAY=":4321")
+        game = subprocess.Popen([BINARY], env=env, stderr=subprocess.PIPE, text=True)
+        self.addCleanup(game.wait)
+        self.addCleanup(game.kill)
+        self.assertTrue(wait_for(lambda: game.poll() is not None or find_app(), timeout=20))
+        self.assertIsNone(game.poll(), game.stderr.read() if game.poll() is not None else "")
+        self.assertTrue(find_app(), "the game shows no window")
 
     def test_dark_desktop_theme(self):
         # GNOME's dark theme, as Qt programs read it there.

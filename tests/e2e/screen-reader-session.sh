@@ -11,6 +11,17 @@ export QT_QPA_PLATFORM=xcb
 gsettings set org.gnome.desktop.interface toolkit-accessibility true
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-orca --debug-file="$2" >"$2.out" 2>&1 &
+# Orca writes its log through an 8 KiB buffer: a sentence could wait there
+# for seconds. The log is opened line-buffered instead, so every word is
+# heard as soon as it is said.
+/usr/bin/python3 -c '
+import builtins, runpy, sys
+log, plain_open = sys.argv[1], builtins.open
+def open_log(file, mode="r", buffering=-1, *rest, **named):
+    return plain_open(file, mode, 1 if file == log else buffering, *rest, **named)
+builtins.open = open_log
+sys.argv = ["orca", "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+' "$2" >"$2.out" 2>&1 &
 pids+=($!)
 /usr/bin/python3 "$here/screen_reader.py" "$1" "$2"

@@ -66,18 +66,19 @@ def type_text(text):
 
 
 class ByEar(unittest.TestCase):
-    def test_a_whole_game_by_ear(self):
+    def test_a_lesson_by_ear(self):
         ear = Ear(LOG)
         ear.wait_for("Lettore schermo attivo", timeout=30)
         # The game's clock starts at 14:21:30 and runs on in real time.
         env = dict(os.environ, LD_PRELOAD=FAKETIME, FAKETIME="@2026-12-08 14:21:30",
                    FAKETIME_DONT_FAKE_MONOTONIC="1")
+        started = time.monotonic()
         game = subprocess.Popen([BINARY], env=env)
         self.addCleanup(game.wait)
         self.addCleanup(game.kill)
 
-        def solve():
-            match = ear.listen(PROBLEM)
+        def solve(first_of_game=False):
+            match = ear.listen(PROBLEM.pattern + (" Scrivi il risultato e premi Invio" if first_of_game else ""))
             first = spoken_number((match.group(1) or "") + match.group(2))
             second = spoken_number((match.group(3) or "") + match.group(4))
             return first + second
@@ -85,48 +86,56 @@ class ByEar(unittest.TestCase):
         def spoken(n):
             return f"meno {-n}" if n < 0 else str(n)
 
-        # The first problem is heard at start, without any key.
-        total = solve()
+        def answer(text):
+            """Types as a pupil does, hearing each key echoed."""
+            type_text(text)
+            ear.wait_for(rf"^{text[-1]}\s*$")
+            keys("Return")
+
+        def play(total):
+            """A right and a wrong answer, counted from zero; then the next problem is heard."""
+            answer(str(total))
+            ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
+            keys("Return")
+            total = solve()
+            answer(str(total + 1))
+            ear.listen(rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.")
+            keys("Return")
+            solve()
+
+        def yes(by):
+            ear.listen("INIZIAMO UNA NUOVA GARA")
+            if by == "s":
+                keys("s")
+            else:
+                keys("shift+Tab")
+                ear.listen("Sì")
+                keys("Return")
+            return solve(first_of_game=True)
+
+        # The first problem is heard at start, with how to answer, without any key.
+        total = solve(first_of_game=True)
         # The clock ticks on, silently: nothing is said until the pupil acts.
         time.sleep(3)
         self.assertEqual(ear.lines()[ear.heard:], [], "something was said on its own")
-        type_text(str(total))
-        keys("Return")
-        ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
+        play(total)
 
-        # Enter on "Nuovo calcolo": the next problem is heard.
-        keys("Return")
-        total = solve()
-        type_text(str(total + 1))
-        keys("Return")
-        ear.listen(rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.")
-        keys("Return")
-        solve()
+        # New games from the menu, agreed to by Enter and by the access key.
+        for by in ("Return", "s"):
+            keys("F10", "Down", "Down", "Right", "Return")
+            play(yes(by))
 
-        def yes_then_a_right_answer():
-            """Yes to a new game: a fresh problem is heard, the typed keys are
-            echoed (the window is active for the screen reader), counts restart."""
-            ear.wait_for("INIZIAMO UNA NUOVA GARA")
-            keys("s")
-            answer = str(solve())
-            type_text(answer)
-            ear.wait_for(rf"^{answer[-1]}\s*$")
-            keys("Return")
-            ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
-
-        # A new game from the menu.
-        keys("F10", "Down", "Down", "Right", "Return")
-        yes_then_a_right_answer()
-
-        # The end time by keyboard; its box is heard, then the end itself.
+        # The end time by keyboard, a few seconds ahead; it is heard as the prompt closes.
+        end = 14 * 3600 + 21 * 60 + 30 + int(time.monotonic() - started) + 15
         keys("ctrl+t")
-        ear.wait_for("Il gioco termina alle ore")
-        type_text("14.22")
+        ear.listen("Il gioco termina alle ore")
+        type_text(f"{end // 3600}.{end // 60 % 60:02}.{end % 60:02}")
         keys("Return")
-        # At the first tick from 14:22 on with no box open.
-        ear.wait_for(r"Gioco fino alle 14:2\d:\d\d", timeout=40)
+        ear.listen(rf"Il gioco finisce alle {end // 3600}:{end // 60 % 60:02}:{end % 60:02}\.")
+        # At the first tick from then on with no box open: the end box, then a new game.
+        ear.listen(r"Gioco fino alle \d+:\d\d:\d\d", timeout=40)
         keys("Return")
-        yes_then_a_right_answer()
+        play(yes("Return"))
         print("\n".join(f"  Orca: {line}" for line in ear.said))
 
 
