@@ -270,7 +270,8 @@ void TestWindow::newGameYesRebuilds()
     // The window stays on screen throughout: taken off even for a moment, it
     // is no longer the active one and a screen reader falls silent.
     int takenOff = 0;
-    QObject::connect(f.window->windowHandle(), &QWindow::visibleChanged, f.window.get(),
+    QObject watching;
+    QObject::connect(f.window->windowHandle(), &QWindow::visibleChanged, &watching,
                      [&takenOff](bool visible) { takenOff += !visible; });
     f.c().Next->trigger();
     QCoreApplication::processEvents();
