@@ -112,6 +112,10 @@ void Tavola::changeEvent(QEvent *event)
 
 bool Tavola::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_noted && event->type() == QEvent::FocusOut) {
+        describe(m_noted, ownWords(m_noted));
+        m_noted = nullptr;
+    }
     if (watched != m_c.txtAnswer || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -202,9 +206,12 @@ void Tavola::Label8_Click()
     askEndTime(m_state, m_boxes, m_services.timeText);
     m_c.lblTime->setAccessibleName(spokenClock(m_c.lblTime->text(), endTimeText()));
     // Heard when the focus comes back from the prompt, before what the
-    // control that takes it says anyway.
-    if (QWidget *back = focusWidget())
+    // control that takes it says anyway; once: gone when it loses the focus.
+    if (QWidget *back = focusWidget()) {
         describe(back, ownWords(back), spokenEndTime(endTimeText()));
+        back->installEventFilter(this);
+        m_noted = back;
+    }
 }
 
 void Tavola::Timer1_Timer()

@@ -8,6 +8,7 @@
 #include "services.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 // The game's one window. The object lives as long as the program; each load
 // builds its controls anew from the design, and a new game unloads and
@@ -77,4 +78,5 @@ private:
     Controls m_c;
     bool m_activatePending = false;
     QString m_nextDescription;
+    QPointer<QWidget> m_noted;   // says the end time once, before its own words
 };
