@@ -204,7 +204,7 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
 void Tavola::Label8_Click()
 {
     askEndTime(m_state, m_boxes, m_services.timeText);
-    m_c.lblTime->setAccessibleName(spokenClock(m_c.lblTime->text(), endTimeText()));
+    setTimeLabel(m_c.lblTime->text());   // the clock names the end time now in force
     // Heard when the focus comes back from the prompt, before what the
     // control that takes it says anyway; once: gone when it loses the focus.
     if (QWidget *back = focusWidget()) {
