@@ -3,6 +3,8 @@
 #include "qt_time_text.h"
 #ifdef NR_HAVE_CANBERRA
 #include "canberra_theme.h"
+#elif defined(Q_OS_WASM)
+#include "web_page.h"
 #endif
 #include "startup.h"
 #include "tavola.h"
@@ -22,6 +24,10 @@ int main(int argc, char *argv[])
     // The buttons of the boxes (Yes, No, Cancel) speak the desktop's language.
     QTranslator qtWords;
     installToolkitTranslations(qtWords, QLocale::system());
+    addBundledFonts();
+#ifdef Q_OS_WASM
+    preparePage();
+#endif
 
     QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);
     // Menus and boxes in the window's own sans family, at the desktop's size.
@@ -34,10 +40,15 @@ int main(int argc, char *argv[])
     // system has one, else the window system's bell.
 #ifdef NR_HAVE_CANBERRA
     CanberraTheme sounds;
+    QtSystem system(sounds, &QApplication::beep);
+#elif defined(Q_OS_WASM)
+    // A page plays through Web Audio, and ends by saying so.
+    WebAudioTheme sounds;
+    QtSystem system(sounds, &QApplication::beep, &endGameInPage);
 #else
     NoSoundTheme sounds;
-#endif
     QtSystem system(sounds, &QApplication::beep);
+#endif
     QtClock clock;
     QtTimeText timeText;
     QtRandom random;

@@ -1,6 +1,8 @@
 #include "numbers.h"
 
 #include <charconv>
+#include <cerrno>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -14,6 +16,20 @@ bool isBlank(QChar c)
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+// A plain ASCII number, locale-independent; false when out of a double's range.
+bool readAscii(const std::string &number, double &value)
+{
+#ifdef __cpp_lib_to_chars
+    return std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc::result_out_of_range;
+#else
+    // Where the library has no from_chars for double (the browser's libc++),
+    // its C library always reads a point, whatever the locale.
+    errno = 0;
+    value = std::strtod(number.c_str(), nullptr);
+    return errno != ERANGE;
+#endif
 }
 }
 
@@ -69,8 +85,7 @@ double readNumber(QStringView text)
     }
 
     double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    if (!readAscii(number, value)) {
         // Too large or too small for a double: keep the sign and the scale.
         const bool negative = number.front() == '-';
         const bool tiny = number.find("e-") != std::string::npos;

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
-#include <QtGlobal>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <cstring>
 
 const char *installedFamily(const char *designFamily)
@@ -16,4 +17,10 @@ const char *installedFamily(const char *designFamily)
     // MS Sans Serif: the sans face closest to its widths.
     return "Liberation Sans";
 #endif
+}
+
+void addBundledFonts()
+{
+    for (QDirIterator face(QStringLiteral(":/fonts")); face.hasNext();)
+        QFontDatabase::addApplicationFont(face.next());
 }

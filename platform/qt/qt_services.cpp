@@ -78,10 +78,14 @@ void QtSystem::beep()
         m_bell();
 }
 
+void QtSystem::leaveEventLoop()
+{
+    QCoreApplication::exit(0);
+}
+
 void QtSystem::quit()
 {
-    // Leaves the event loop; main returns without running another handler.
-    QCoreApplication::exit(0);
+    m_end();
 }
 
 DateTime QtClock::now() const

@@ -58,7 +58,10 @@ class QtSystem final : public System
 {
 public:
     using Bell = void (*)();
-    QtSystem(SoundTheme &theme, Bell bell) : m_theme(theme), m_bell(bell) {}
+    using End = void (*)();
+    // Leaves the event loop: main returns without running another handler.
+    static void leaveEventLoop();
+    QtSystem(SoundTheme &theme, Bell bell, End end = &leaveEventLoop) : m_theme(theme), m_bell(bell), m_end(end) {}
     // The end of the game: the theme's alarm, else the bell.
     void beep() override;
     void quit() override;
@@ -66,6 +69,7 @@ public:
 private:
     SoundTheme &m_theme;
     Bell m_bell;
+    End m_end;
 };
 
 class QtClock final : public Clock

@@ -1,0 +1,115 @@
+"""A small client of Chromium's DevTools protocol: one page, its console and its events."""
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import urllib.request
+
+import websocket
+
+
+class Browser:
+    def __init__(self, chromium='chromium', port=9333):
+        self.profile = tempfile.mkdtemp(prefix='nr-chromium-')
+        self.process = subprocess.Popen(
+            [chromium, '--headless=new', '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader',
+             '--use-angle=swiftshader', '--no-first-run', '--no-default-browser-check', '--mute-audio',
+             '--autoplay-policy=no-user-gesture-required', '--lang=it-IT', '--accept-lang=it-IT,it',
+             f'--remote-debugging-port={port}', f'--user-data-dir={self.profile}',
+             '--window-size=1280,900', 'about:blank'],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ, LANG='it_IT.UTF-8', TZ=os.environ.get('TZ', 'Europe/Rome')))
+        deadline = time.monotonic() + 60
+        while True:
+            try:
+                with urllib.request.urlopen(f'http://127.0.0.1:{port}/json/list') as answer:
+                    pages = [t for t in json.load(answer) if t['type'] == 'page']
+                if pages:
+                    break
+            except OSError:
+                pass
+            if time.monotonic() > deadline:
+                raise RuntimeError('Chromium did not open its DevTools port')
+            time.sleep(0.2)
+        self.socket = websocket.create_connection(pages[0]['webSocketDebuggerUrl'], timeout=60, suppress_origin=True)
+        self.next_id = 0
+        self.events = []
+        self.console = []
+
+    def close(self):
+        try:
+            self.socket.close()
+        finally:
+            self.process.kill()
+            self.process.wait()
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+    def _note(self, message):
+        self.events.append(message)
+        method = message.get('method')
+        if method == 'Runtime.consoleAPICalled':
+            text = ' '.join(str(a.get('value', a.get('description', ''))) for a in message['params']['args'])
+            self.console.append((message['params']['type'], text))
+        elif method == 'Runtime.exceptionThrown':
+            details = message['params']['exceptionDetails']
+            self.console.append(('exception', details.get('exception', {}).get('description', details.get('text'))))
+        elif method == 'Log.entryAdded':
+            entry = message['params']['entry']
+            self.console.append((entry['level'], entry.get('text', '')))
+
+    def call(self, method, **params):
+        self.next_id += 1
+        mine = self.next_id
+        self.socket.send(json.dumps({'id': mine, 'method': method, 'params': params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get('id') == mine:
+                if 'error' in message:
+                    raise RuntimeError(f'{method}: {message["error"]}')
+                return message.get('result', {})
+            self._note(message)
+
+    def pump(self, seconds):
+        """Reads the page's events for a while."""
+        end = time.monotonic() + seconds
+        while (left := end - time.monotonic()) > 0:
+            self.socket.settimeout(left)
+            try:
+                self._note(json.loads(self.socket.recv()))
+            except websocket.WebSocketTimeoutException:
+                break
+        self.socket.settimeout(60)
+
+    def evaluate(self, expression):
+        result = self.call('Runtime.evaluate', expression=expression, returnByValue=True, awaitPromise=True)
+        if 'exceptionDetails' in result:
+            raise RuntimeError(f'{expression}: {result["exceptionDetails"]}')
+        return result['result'].get('value')
+
+    def wait_for(self, expression, timeout, what):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            value = self.evaluate(expression)
+            if value:
+                return value
+            self.pump(0.2)
+        raise AssertionError(f'{what}: not within {timeout} s')
+
+    def screenshot(self):
+        import base64, io
+        from PIL import Image
+        data = self.call('Page.captureScreenshot', format='png')['data']
+        return Image.open(io.BytesIO(base64.b64decode(data))).convert('RGB')
+
+    def key(self, key, code, text='', key_code=0, modifiers=0, location=0):
+        for kind in ('keyDown', 'keyUp'):
+            params = dict(type=kind, key=key, code=code, windowsVirtualKeyCode=key_code,
+                          nativeVirtualKeyCode=key_code, modifiers=modifiers, location=location)
+            if kind == 'keyDown' and text:
+                params['text'] = text
+            self.call('Input.dispatchKeyEvent', **params)
+
+    def click(self, x, y):
+        for kind in ('mousePressed', 'mouseReleased'):
+            self.call('Input.dispatchMouseEvent', type=kind, x=x, y=y, button='left', clickCount=1)
