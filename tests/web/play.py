@@ -1,20 +1,18 @@
 """Plays the web page in headless Chromium through the DevTools protocol: the
 problem's colours, a right answer typed on the keypad and a wrong one on the
-top row, every box opened and answered, a new game, Esci, and a clean console.
+top row, every box opened and answered, a new game, Esci, a clean console,
+and the game again from the page's offline copy.
 Usage: play.py SITE_FOLDER [SCREENSHOT_FOLDER]"""
 import datetime
-import functools
-import http.server
 import os
-import socketserver
 import sys
-import threading
 import time
 import unittest
 
 from PIL import Image, ImageDraw, ImageFont
 
-from devtools import Browser
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tools', 'web'))
+from devtools import Browser, serve  # noqa: E402
 
 SITE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else 'build/web'
 SHOTS = sys.argv[2] if len(sys.argv) > 2 else None
@@ -105,20 +103,10 @@ def colour_of(first, second):
     return (clamp(-20 * first), clamp(-20 * second), clamp(-50 * first))
 
 
-class Site(socketserver.ThreadingMixIn, http.server.HTTPServer):
-    daemon_threads = True
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 class TestWebPage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = Site(('127.0.0.1', 0), functools.partial(Quiet, directory=SITE))
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.server = serve(SITE)
         cls.browser = Browser()
         b = cls.browser
         b.call('Runtime.enable')
@@ -255,6 +243,15 @@ class TestWebPage(unittest.TestCase):
         b.pump(0.5)
         errors = [text for level, text in b.console if level in ('error', 'exception')]
         self.assertEqual(errors, [], 'the console shows errors')
+
+        # "Gioca ancora" with the network gone: the page plays from its offline copy.
+        self.assertTrue(b.evaluate('navigator.serviceWorker.ready.then(r => !!r.active)'))
+        b.call('Network.enable')
+        b.call('Network.emulateNetworkConditions', offline=True, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+        b.evaluate("document.getElementById('ancora').click()")
+        b.pump(1)
+        b.wait_for("document.getElementById('gioco')?.style.display === 'block'", 60, 'the game offline')
+        self.wait(lambda: self.shot('offline').getpixel(ANSWER) == (0, 255, 255), 'the game painted offline')
 
 
 if __name__ == '__main__':

@@ -1,13 +1,29 @@
-"""A small client of Chromium's DevTools protocol: one page, its console and its events."""
+"""A small client of Chromium's DevTools protocol (one page, its console and
+its events), and a quiet local server for the page."""
+import functools
+import http.server
 import json
 import os
 import shutil
 import subprocess
 import tempfile
+import threading
 import time
 import urllib.request
 
 import websocket
+
+
+class _Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    """Serves a folder on a free local port until shutdown(); its address is server_address."""
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(_Quiet, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
 
 
 class Browser:
