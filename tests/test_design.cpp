@@ -53,7 +53,7 @@ void TestDesign::init()
     failOnQtWarnings();
     f.boxes = FakeBoxes();
     f.random = FakeRandom();
-    QVERIFY(f.open());
+    QVERIFY(f.open(false));
 }
 
 void TestDesign::cleanup()
