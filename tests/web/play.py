@@ -160,11 +160,13 @@ class TestWebPage(unittest.TestCase):
         image = self.shot('counters')
         return {name: read_text(image, box, SERIF) for name, box in COUNTERS.items()}
 
-    def type_text(self, text, keypad):
+    def type_text(self, text, keypad=False):
         for c in text:
             if c == '-':
                 self.browser.key('-', 'NumpadSubtract' if keypad else 'Minus', '-', 109 if keypad else 189,
                                  location=3 if keypad else 0)
+            elif c == ':':
+                self.browser.key(':', 'Semicolon', ':', 186, modifiers=8)
             else:
                 self.browser.key(c, f'Numpad{c}' if keypad else f'Digit{c}', c,
                                  (96 if keypad else 48) + int(c), location=3 if keypad else 0)
@@ -219,9 +221,7 @@ class TestWebPage(unittest.TestCase):
         b.key('t', 'KeyT', '', 84, modifiers=2)
         self.wait(self.box_open, 'the end-time prompt')
         end = datetime.datetime.now() + datetime.timedelta(seconds=6)
-        for c in end.strftime('%H:%M:%S'):
-            b.key(c, 'Semicolon' if c == ':' else f'Digit{c}', c, 186 if c == ':' else 48 + int(c),
-                  modifiers=8 if c == ':' else 0)
+        self.type_text(end.strftime('%H:%M:%S'))
         self.enter()
         self.wait(lambda: not self.box_open(), 'the end-time prompt closed')
         self.wait(self.box_open, 'the end box', timeout=30)
