@@ -47,3 +47,29 @@ QString spokenBefore(const QString &first, const QString &then)
 {
     return then.isEmpty() ? first : first + QLatin1Char(' ') + then;
 }
+
+QString spokenBox(const QString &title, const QStringList &texts, const QStringList &buttons)
+{
+    QStringList parts{title + QLatin1Char('.')};
+    for (const QString &text : texts)
+        parts << text;
+    if (buttons.size() > 1)
+        parts << QStringLiteral("Pulsanti: %1.").arg(buttons.join(QStringLiteral(", ")));
+    return parts.join(QLatin1Char(' '));
+}
+
+QString spokenButton(const QString &name)
+{
+    return QStringLiteral("%1, pulsante.").arg(name);
+}
+
+QString spokenField(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("Casella di testo vuota.")
+                          : QStringLiteral("Casella di testo: %1").arg(text);
+}
+
+QString spokenMenuEntry(const QString &name, bool submenu)
+{
+    return submenu ? QStringLiteral("%1, sottomenu").arg(name) : name;
+}

@@ -3,6 +3,7 @@
 #include "game_state.h"
 
 #include <QString>
+#include <QStringList>
 
 // Everything the game says to a listener. The window shows the sum and the
 // verdict with large figures, brackets and colours; a listener needs words.
@@ -21,3 +22,9 @@ QString spokenCaption(const QString &name, const QString &caption);
 QString spokenClock(const QString &time, const QString &endTime);
 // Something said first, then what a control says anyway.
 QString spokenBefore(const QString &first, const QString &then);
+// A box as it opens: its title, its texts and the buttons it offers.
+QString spokenBox(const QString &title, const QStringList &texts, const QStringList &buttons);
+// A control that has no words of its own: a button, a text field, a menu entry.
+QString spokenButton(const QString &name);
+QString spokenField(const QString &text);
+QString spokenMenuEntry(const QString &name, bool submenu);

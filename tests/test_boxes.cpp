@@ -1,5 +1,6 @@
 #include "counting_boxes.h"
 #include "fakes.h"
+#include "focus_speaker.h"
 #include "qt_services.h"
 #include "qt_warnings.h"
 
@@ -39,6 +40,10 @@ private Q_SLOTS:
     void italianYesNo();
     void endSound_data();
     void endSound();
+    void keysInThePauseAnswerNothing_data();
+    void keysInThePauseAnswerNothing();
+    void boxesSaidAsTheyOpen_data();
+    void boxesSaidAsTheyOpen();
 
 private:
     // Runs `answer` on the box once it is open (a box that follows another
@@ -181,6 +186,100 @@ void TestBoxes::endSound()
     system.beep();
     QCOMPARE(theme.played, QStringList{QStringLiteral("alarm-clock-elapsed: Fine del gioco")});
     QCOMPARE(bells, rings);
+}
+
+namespace {
+// Counts the keys and clicks that reach a widget.
+class InputCounter final : public QObject
+{
+public:
+    int count = 0;
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
+        return false;
+    }
+};
+}
+
+void TestBoxes::keysInThePauseAnswerNothing_data()
+{
+    QTest::addColumn<int>("key");   // 0: a click
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Ctrl+T") << int(Qt::Key_T);
+    QTest::newRow("a click") << 0;
+}
+
+void TestBoxes::keysInThePauseAnswerNothing()
+{
+    QFETCH(int, key);
+    // As on a web page, the input of the pause is handed over at once.
+    InputCounter counter;
+    QLineEdit answer;
+    answer.installEventFilter(&counter);
+    whenOpen([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
+    m_boxes.message(QStringLiteral("Gioco fino alle 14:22:00"), 0, QStringLiteral("Fine"));
+    int firstOpen = 0;
+    whenOpen([&](QWidget *box) {
+        firstOpen = counter.count;
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QTimer::singleShot(QtBoxes::pauseBetweenBoxesMs / 4, &answer, [&answer, key] {
+        if (key)
+            QTest::keyClick(&answer, Qt::Key(key), key == Qt::Key_T ? Qt::ControlModifier : Qt::NoModifier);
+        else
+            QTest::mouseClick(&answer, Qt::LeftButton);
+    });
+    QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("Titolo")), Button::No);
+    QCOMPARE(firstOpen, 0);
+    // Once the pause is over, input reaches the window again.
+    QTest::keyClick(&answer, Qt::Key_1);
+    QCOMPARE(counter.count, 1);
+}
+
+void TestBoxes::boxesSaidAsTheyOpen_data()
+{
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("new game") << false << 292
+        << "INIZIARE NUOVA GARA. INIZIAMO UNA NUOVA GARA  ? Pulsanti: Yes, No. No, pulsante.";
+    QTest::newRow("the end") << false << 0 << "INIZIARE NUOVA GARA. INIZIAMO UNA NUOVA GARA  ? OK, pulsante.";
+    QTest::newRow("end-time prompt") << true << 0
+        << "INIZIARE NUOVA GARA. INIZIAMO UNA NUOVA GARA  ? Pulsanti: OK, Cancel. Casella di testo: 14.22";
+}
+
+void TestBoxes::boxesSaidAsTheyOpen()
+{
+    QFETCH(bool, input);
+    QFETCH(int, style);
+    QFETCH(QString, heard);
+    QStringList said;
+    FocusSpeaker speaker([&said](const QString &words) { said << words; });
+    QLineEdit answer;
+    m_boxes.setOwner(&answer);
+    answer.setAccessibleDescription(QStringLiteral("Quanto fa 1 più 1?"));
+    answer.show();
+    answer.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&answer));
+    answer.setFocus();
+    QTRY_COMPARE(said.value(0), QStringLiteral("Quanto fa 1 più 1?"));
+    QStringList inBox;
+    whenOpen([&](QWidget *box) {
+        QTRY_VERIFY(said.size() > 1);
+        inBox = said;
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const QString title = QStringLiteral("INIZIARE NUOVA GARA");
+    const QString text = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?");
+    if (input)
+        m_boxes.input(text, title, QStringLiteral("14.22"));
+    else
+        m_boxes.message(text, style, title);
+    QCOMPARE(inBox.mid(1), QStringList{heard});
+    // Back in the window, its control is heard again, without the box.
+    QTRY_COMPARE(said.mid(inBox.size()), QStringList{QStringLiteral("Quanto fa 1 più 1?")});
 }
 
 QTEST_MAIN(TestBoxes)

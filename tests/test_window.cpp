@@ -1,4 +1,6 @@
+#include "browser_keys.h"
 #include "design.h"
+#include "focus_speaker.h"
 #include "startup.h"
 #include "widgets.h"
 #include "window_fixture.h"
@@ -137,18 +139,26 @@ void TestWindow::typing_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("refused characters") << "a+. x" << "";
-    QTest::newRow("minus and digits") << "-12" << "-12";
-    QTest::newRow("minus anywhere") << "1-2-" << "1-2-";
-    QTest::newRow("four at most") << "123456" << "1234";
-    QTest::newRow("mixed") << "1a2b" << "12";
+    QTest::addColumn<bool>("atOnce");   // committed whole, as an on-screen keyboard's suggestion
+    for (const bool atOnce : {false, true}) {
+        const char *how = atOnce ? "at once: " : "";
+        QTest::addRow("%srefused characters", how) << "a+. x" << "" << atOnce;
+        QTest::addRow("%sminus and digits", how) << "-12" << "-12" << atOnce;
+        QTest::addRow("%sminus anywhere", how) << "1-2-" << "1-2-" << atOnce;
+        QTest::addRow("%sfour at most", how) << "123456" << "1234" << atOnce;
+        QTest::addRow("%smixed", how) << "1a2b" << "12" << atOnce;
+    }
 }
 
 void TestWindow::typing()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    QTest::keyClicks(f.c().txtAnswer, typed);
+    QFETCH(bool, atOnce);
+    if (atOnce)
+        typeCommitted(typed);
+    else
+        QTest::keyClicks(f.c().txtAnswer, typed);
     QCOMPARE(f.c().txtAnswer->text(), shown);
 }
 
@@ -360,13 +370,17 @@ void TestWindow::endTimeByKeyboardNamedWithClock_data()
     QTest::addColumn<QString>("clockName");
     // What the answer box says as the focus comes back to it from the prompt.
     QTest::addColumn<QString>("heard");
+    // A browser keeps Ctrl+T for a new tab: on a page Alt+T asks.
+    QTest::addColumn<bool>("inBrowser");
     const QString problem = QStringLiteral(" Quanto fa meno 10 più 10? Scrivi il risultato e premi Invio.");
     QTest::newRow("a time") << QStringLiteral("14.22") << QStringLiteral("Orologio: 10:00:00, fine alle 14:22:00")
-                            << QStringLiteral("Il gioco finisce alle 14:22:00.") + problem;
+                            << QStringLiteral("Il gioco finisce alle 14:22:00.") + problem << false;
     QTest::newRow("cancelled") << QString() << QStringLiteral("Orologio: 10:00:00")
-                               << QStringLiteral("Nessun orario di fine gioco.") + problem;
+                               << QStringLiteral("Nessun orario di fine gioco.") + problem << false;
     QTest::newRow("not a time") << QStringLiteral("xyz") << QStringLiteral("Orologio: 10:00:00")
-                                << QStringLiteral("Nessun orario di fine gioco.") + problem;
+                                << QStringLiteral("Nessun orario di fine gioco.") + problem << false;
+    QTest::newRow("a time, in a browser") << QStringLiteral("14.22") << QStringLiteral("Orologio: 10:00:00, fine alle 14:22:00")
+                                          << QStringLiteral("Il gioco finisce alle 14:22:00.") + problem << true;
 }
 
 void TestWindow::endTimeByKeyboardNamedWithClock()
@@ -374,12 +388,18 @@ void TestWindow::endTimeByKeyboardNamedWithClock()
     QFETCH(QString, typed);
     QFETCH(QString, clockName);
     QFETCH(QString, heard);
+    QFETCH(bool, inBrowser);
     f.window->Timer1_Timer();
+    if (inBrowser) {
+        addBrowserFreeKeys(f.window.get());
+        QCOMPARE(withBrowserFreeKeys(f.c().Label8->accessibleDescription()),
+                 QStringLiteral("Clic qui o Alt+T: chiede l'orario in cui il gioco finisce."));
+    }
     // Twice: the second answer replaces what the first one said.
     for (int time = 0; time < 2; ++time) {
         f.boxes.inputs = {typed};
         // From the answer box, whose key filter refuses control characters.
-        QTest::keyClick(f.c().txtAnswer, Qt::Key_T, Qt::ControlModifier);
+        QTest::keyClick(f.c().txtAnswer, Qt::Key_T, inBrowser ? Qt::AltModifier : Qt::ControlModifier);
     }
     QCOMPARE(f.boxes.calls.size(), std::size_t(typed == QStringLiteral("xyz") ? 4 : 2));
     QCOMPARE(f.boxes.calls[0].title, QStringLiteral("Il gioco termina alle ore"));

@@ -16,13 +16,56 @@ QWidget *QtBoxes::owner() const
     return m_owner ? m_owner.data() : QApplication::activeWindow();
 }
 
+namespace {
+// Drops the keys, clicks and touches of the pause: held for later they would
+// answer the box to come unheard, and where the toolkit hands them over at
+// once (a web page) they would reach the window under it, or open another.
+class HoldInput final : public QObject
+{
+public:
+    HoldInput() { qApp->installEventFilter(this); }
+    ~HoldInput() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+}
+
 void QtBoxes::waitAfterLastBox() const
 {
     if (!m_lastClosed.isValid() || m_lastClosed.elapsed() >= pauseBetweenBoxesMs)
         return;
+    HoldInput hold;
     QEventLoop pause;
     QTimer::singleShot(pauseBetweenBoxesMs - int(m_lastClosed.elapsed()), &pause, &QEventLoop::quit);
-    pause.exec(QEventLoop::ExcludeUserInputEvents);
+    pause.exec();
+}
+
+void QtBoxes::closed()
+{
+    m_lastClosed.start();
+    // The keyboard goes back to the window, as on a desktop whose window
+    // manager activates the window under a box (a web page has none).
+    if (QWidget *window = owner(); window && window->isVisible() && !window->isMinimized())
+        window->activateWindow();
 }
 
 Button QtBoxes::message(const QString &text, int style, const QString &title)
@@ -51,7 +94,8 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
         box.setDefaultButton(QMessageBox::Ok);
     }
     const int pressed = box.exec();
-    m_lastClosed.start();
+    box.hide();
+    closed();
     switch (pressed) {
     case QMessageBox::Yes:
         return Button::Yes;
@@ -68,7 +112,7 @@ QString QtBoxes::input(const QString &prompt, const QString &title, const QStrin
     bool ok = false;
     const QString text = QInputDialog::getText(owner(), title, prompt,
                                                QLineEdit::Normal, defaultText, &ok);
-    m_lastClosed.start();
+    closed();
     return ok ? text : QString();
 }
 

@@ -33,6 +33,7 @@ public:
 private:
     QWidget *owner() const;
     void waitAfterLastBox() const;
+    void closed();
     QPointer<QWidget> m_owner;
     QElapsedTimer m_lastClosed;
 };

@@ -1,0 +1,33 @@
+#include "browser_keys.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+constexpr Qt::Key browserKeys[] = {Qt::Key_T, Qt::Key_N, Qt::Key_W};
+}
+
+void addBrowserFreeKeys(QWidget *window)
+{
+    for (QShortcut *shortcut : window->findChildren<QShortcut *>()) {
+        QList<QKeySequence> keys = shortcut->keys();
+        for (const QKeySequence &sequence : shortcut->keys()) {
+            const QKeyCombination key = sequence[0];
+            if (sequence.count() == 1 && key.keyboardModifiers() == Qt::ControlModifier
+                && std::find(std::begin(browserKeys), std::end(browserKeys), key.key()) != std::end(browserKeys)
+                && !keys.contains(QKeySequence(Qt::ALT | key.key())))
+                keys << QKeySequence(Qt::ALT | key.key());
+        }
+        shortcut->setKeys(keys);
+    }
+}
+
+QString withBrowserFreeKeys(QString words)
+{
+    for (const Qt::Key key : browserKeys)
+        words.replace(QKeySequence(Qt::CTRL | key).toString(), QKeySequence(Qt::ALT | key).toString());
+    return words;
+}
+
