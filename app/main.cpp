@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     installToolkitTranslations(qtWords, QLocale::system());
     addBundledFonts();
 #ifdef Q_OS_WASM
-    preparePage();
+    WebPage page;
 #endif
 
     QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);

@@ -1,28 +1,42 @@
-// Keeps the page's files so that a page opened once also plays offline.
-// A new build changes VERSION, and with it the cache.
+// Keeps one build of the page whole, so that a page opened once also plays
+// offline and never mixes the files of two builds. The build names the
+// files and makes VERSION from all their contents.
 const VERSION = 'numeri-relativi-@VERSION@';
-const FILES = ['./', 'index.html', 'qtloader.js', 'numeri-relativi.js', 'numeri-relativi.wasm',
-               'manifest.webmanifest', 'icona.png', 'icona-256.png'];
+const FILES = ['./', @FILES@];
 
+// Every file anew from the server, past the browser's own cache; the set is
+// stored only once every answer is good, else nothing is kept.
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(VERSION).then(cache => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(Promise.all(FILES.map(file => fetch(new Request(file, {cache: 'reload'})).then(answer => {
+    if (!answer.ok)
+      throw new Error(`${file}: ${answer.status}`);
+    return [file, answer];
+  }))).then(answers => caches.open(VERSION)
+    .then(cache => Promise.all(answers.map(([file, answer]) => cache.put(file, answer))))
+    .catch(error => caches.delete(VERSION).then(() => { throw error; }))));
+});
+
+// The page asks for the waiting version when the pupil agrees to it.
+self.addEventListener('message', event => {
+  if (event.data === 'aggiorna')
+    self.skipWaiting();
 });
 
 self.addEventListener('activate', event => {
   event.waitUntil(caches.keys()
-    .then(names => Promise.all(names.filter(name => name !== VERSION).map(name => caches.delete(name))))
+    .then(names => Promise.all(names.filter(name => name.startsWith('numeri-relativi-') && name !== VERSION)
+      .map(name => caches.delete(name))))
     .then(() => self.clients.claim()));
 });
 
-// The network first, so that a new build is seen at once; the cache offline.
+// The stored build first, whatever the server says now; the network only
+// for what it does not hold.
 self.addEventListener('fetch', event => {
-  if (event.request.method !== 'GET')
+  const request = event.request;
+  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin)
     return;
-  event.respondWith(fetch(event.request)
-    .then(answer => {
-      const copy = answer.clone();
-      caches.open(VERSION).then(cache => cache.put(event.request, copy));
-      return answer;
-    })
-    .catch(() => caches.match(event.request)));
+  event.respondWith(caches.open(VERSION)
+    .then(cache => cache.match(request, {ignoreSearch: true})
+      .then(found => found || (request.mode === 'navigate' ? cache.match('./') : undefined)))
+    .then(found => found || fetch(request)));
 });

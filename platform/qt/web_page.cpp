@@ -1,9 +1,13 @@
 #include "web_page.h"
 
+#include "browser_keys.h"
+
 #include <QApplication>
+#include <QMainWindow>
 #include <QProxyStyle>
-#include <QWidget>
 #include <emscripten.h>
+#include <emscripten/bind.h>
+#include <emscripten/html5.h>
 
 namespace {
 class StillWidgets final : public QProxyStyle
@@ -17,14 +21,61 @@ public:
     }
 };
 
+// The page's live region speaks what it is given. A screen reader drops a
+// text equal to the one it said last: the same words again (the same
+// problem twice) get an invisible mark that makes them new.
+EM_JS(void, sayInPage, (const char *words), {
+    const region = document.getElementById('parlato');
+    if (!region)
+        return;
+    let text = UTF8ToString(words);
+    if (region.textContent === text)
+        text += '\u200b';
+    region.textContent = text;
+});
+
+// Browsers let a page sound only after the pupil's first key or touch: the
+// sound is readied then, to be played at the end.
+// What an on-screen keyboard commits to the toolkit's input element (a
+// suggestion, a paste, several characters at once) is typed character by
+// character; the toolkit's own handler would keep only the last one.
+EM_JS(void, listenToPage, (), {
+    const unlock = function () {
+        const Context = window.AudioContext || window.webkitAudioContext;
+        if (!Context)
+            return;
+        const audio = Module.nrAudio || (Module.nrAudio = new Context());
+        if (audio.state !== 'running')
+            audio.resume().catch(function () {});
+    };
+    for (const kind of ['keydown', 'pointerdown', 'touchend'])
+        window.addEventListener(kind, unlock, true);
+    const commit = function (event) {
+        const field = event.target;
+        if (!(field instanceof HTMLInputElement) || field.closest('#avviso'))
+            return;
+        event.stopImmediatePropagation();
+        if (event.isComposing || !field.value)
+            return;
+        const text = field.value;
+        field.value = "";
+        Module.nrTypeCommitted(text);
+    };
+    document.addEventListener('input', commit, true);
+    document.addEventListener('compositionend', commit, true);
+});
+
 // Three short tones, like an alarm clock; false where the browser has no
-// Web Audio. The page has had the pupil's keys by then, so it may sound.
+// Web Audio or keeps it silent (no key or touch of the pupil's yet).
 EM_JS(int, playAlarm, (), {
     const Context = window.AudioContext || window.webkitAudioContext;
     if (!Context)
         return 0;
     const audio = Module.nrAudio || (Module.nrAudio = new Context());
-    audio.resume();
+    if (audio.state !== 'running') {
+        audio.resume().catch(function () {});
+        return 0;
+    }
     const start = audio.currentTime + 0.05;
     for (let i = 0; i < 3; ++i) {
         const tone = audio.createOscillator();
@@ -38,14 +89,86 @@ EM_JS(int, playAlarm, (), {
     return 1;
 });
 
+// The tab shows the game's title while the page is hidden; its own again when shown.
+EM_JS(void, showTitleInTab, (const char *title), {
+    if (Module.nrPageTitle === undefined)
+        Module.nrPageTitle = document.title;
+    document.title = UTF8ToString(title);
+});
+
+EM_JS(void, restoreTabTitle, (), {
+    if (Module.nrPageTitle !== undefined)
+        document.title = Module.nrPageTitle;
+});
+
 EM_JS(void, tellPageTheGameEnded, (), {
     window.dispatchEvent(new CustomEvent('numeri-relativi-fine'));
 });
+
+void typeFromPage(const std::string &text)
+{
+    typeCommitted(QString::fromStdString(text));
 }
 
-void preparePage()
+EMSCRIPTEN_BINDINGS(numeri_relativi_page)
+{
+    emscripten::function("nrTypeCommitted", &typeFromPage);
+}
+
+EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent *event, void *page)
+{
+    static_cast<WebPage *>(page)->setHidden(event->hidden);
+    return EM_FALSE;
+}
+
+QMainWindow *gameWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<QMainWindow *>(w); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+}
+
+WebPage::WebPage()
+    : m_speaker([](const QString &words) { sayInPage(withBrowserFreeKeys(words).toUtf8().constData()); })
 {
     QApplication::setStyle(new StillWidgets(QApplication::style()->name()));
+    listenToPage();
+    emscripten_set_visibilitychange_callback(this, EM_FALSE, &visibilityChanged);
+    qApp->installEventFilter(this);
+}
+
+bool WebPage::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window shown, or its contents made anew (a new game).
+    if (event->type() == QEvent::Show && watched->isWidgetType())
+        addBrowserFreeKeys(static_cast<QWidget *>(watched)->window());
+    return QObject::eventFilter(watched, event);
+}
+
+WebPage::~WebPage()
+{
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
+}
+
+void WebPage::setHidden(bool hidden)
+{
+    QMainWindow *window = gameWindow();
+    if (!window)
+        return;
+    disconnect(m_title);
+    if (hidden) {
+        // The window's title follows the clock while it is minimised.
+        m_title = connect(window, &QWidget::windowTitleChanged, this,
+                          [](const QString &title) { showTitleInTab(title.toUtf8().constData()); });
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+        showTitleInTab(window->windowTitle().toUtf8().constData());
+    } else {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        restoreTabTitle();
+        window->activateWindow();
+    }
 }
 
 bool WebAudioTheme::play(const char *, const QString &)

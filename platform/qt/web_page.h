@@ -1,13 +1,31 @@
 #pragma once
 
+#include "focus_speaker.h"
 #include "qt_services.h"
 
 // What the web page gives in place of the desktop's services.
 
-// Readies the toolkit for the page: no widget animations. One that ends in
-// a browser's callback is deleted only by a later one, and a box opened
-// meanwhile would spin for ever waiting on it, deaf to the pupil.
-void preparePage();
+// The page around the game, made once in main: no widget animations (one
+// that ends in a browser's callback is deleted only by a later one, and a
+// box opened meanwhile would spin for ever waiting on it); what a screen
+// reader would say, in the page's live region; text that an on-screen
+// keyboard commits at once, typed; a hidden page as the minimised window.
+class WebPage final : public QObject
+{
+public:
+    WebPage();
+    ~WebPage() override;
+
+    // The page was hidden (another tab, the browser minimised) or shown again.
+    void setHidden(bool hidden);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    FocusSpeaker m_speaker;
+    QMetaObject::Connection m_title;
+};
 
 // The end-of-game alarm through Web Audio: the browser has no sound theme.
 class WebAudioTheme final : public SoundTheme

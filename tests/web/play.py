@@ -1,11 +1,19 @@
-"""Plays the web page in headless Chromium through the DevTools protocol: the
-problem's colours, a right answer typed on the keypad and a wrong one on the
-top row, every box opened and answered, a new game, Esci, a clean console,
-and the game again from the page's offline copy.
+"""Plays the web page in Chromium through the DevTools protocol.
+Headless: the problem's colours, a right answer typed on the keypad and a
+wrong one on the top row, every box opened and answered with the keyboard
+alone, what the page gives a screen reader to say, a new game, Esci, a clean
+console; the title of a hidden tab; the offline copy against a failing
+server and a new version; a tablet's touch and on-screen keyboard.
+Inside tests/e2e/run-screen-reader.sh (NR_ORCA_LOG set): a lesson by ear,
+Chromium a real window beside Orca, keys from the X server.
 Usage: play.py SITE_FOLDER [SCREENSHOT_FOLDER]"""
 import datetime
 import os
+import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -13,6 +21,8 @@ from PIL import Image, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tools', 'web'))
 from devtools import Browser, serve  # noqa: E402
+
+ORCA_LOG = os.environ.get('NR_ORCA_LOG')
 
 SITE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else 'build/web'
 SHOTS = sys.argv[2] if len(sys.argv) > 2 else None
@@ -174,65 +184,91 @@ class TestWebPage(unittest.TestCase):
     def enter(self):
         self.browser.key('Enter', 'Enter', '\r', 13)
 
+    def said(self):
+        """What the page last gave a screen reader to say, without its marks."""
+        return self.browser.evaluate("document.getElementById('parlato').textContent").rstrip('\u200b')
+
+    def open_page(self, path='index.html'):
+        b = self.browser
+        b.call('Page.navigate', url=f'http://127.0.0.1:{self.server.server_address[1]}/{path}')
+        b.wait_for("document.getElementById('gioco')?.style.display === 'block'", 60, 'the game shown')
+        self.wait(lambda: self.shot('first').getpixel(ANSWER) == (0, 255, 255), 'the answer box painted')
+
     def test_a_lesson_in_the_browser(self):
         b = self.browser
         start = time.monotonic()
-        b.call('Page.navigate', url=f'http://127.0.0.1:{self.server.server_address[1]}/index.html')
-        b.wait_for("document.getElementById('gioco')?.style.display === 'block'", 60, 'the game shown')
-        self.wait(lambda: self.shot('first').getpixel(ANSWER) == (0, 255, 255), 'the answer box painted')
+        self.open_page()
         print(f'first frame after {time.monotonic() - start:.1f} s')
         self.assertEqual(b.evaluate('document.documentElement.lang'), 'it')
+        self.assertNotIn('user-scalable', b.evaluate("document.querySelector('meta[name=viewport]').content"))
 
-        # Painted in the problem's colours; a right answer on the keypad.
+        # Painted in the problem's colours; a right answer on the keypad, the
+        # keys in the answer box from the start.
         first, second = self.operands()
+        self.assertRegex(self.said(), rf'^Quanto fa .* Scrivi il risultato e premi Invio\.$')
         # The colour comes from the operands' magnitudes, drawn with a sign of their own.
         self.assertIn(self.shot('colours').getpixel(BACKGROUND),
                       {colour_of(x, y) for x in (first, -first) for y in (second, -second)})
-        b.click(*ANSWER)
         self.type_text(str(first + second), keypad=True)
         self.enter()
         self.wait(lambda: self.counters() == {'esatte': '1', 'errate': '0', 'totali': '1'}, 'a right answer counted')
         self.assertNotEqual(self.shot('right').getpixel(BACKGROUND), (0, 0, 0))
+        self.assertEqual(self.said(), 'Esatto! Esatte 1, errate 0, totali 1.')
 
         # Nuovo calcolo has the focus; a wrong answer on the top row blacks the window.
         self.enter()
         self.wait(lambda: self.shot('second').getpixel(ANSWER) == (0, 255, 255) and self.counters()['totali'] == '1',
                   'the next problem')
         first, second = self.operands()
-        b.click(*ANSWER)
         self.type_text(str(first + second + 1), keypad=False)
         self.enter()
         # Black on the black window, the right answers' counter cannot be read now.
         self.wait(lambda: [self.counters()[c] for c in ('errate', 'totali')] == ['1', '2'], 'a wrong answer counted')
         self.assertEqual(self.shot('wrong').getpixel(BACKGROUND), (0, 0, 0))
 
-        # The credits, from the menu by keyboard.
+        # The credits, from the menu by keyboard; then Enter poses the next problem.
         b.click(68, 10)
         b.pump(0.5)
         b.key('ArrowDown', 'ArrowDown', '', 40)
         b.key('ArrowDown', 'ArrowDown', '', 40)
         self.enter()
         self.wait(self.box_open, 'the credits box')
+        self.assertIn('Scuola media statale.', self.said())
         self.enter()
         self.wait(lambda: not self.box_open(), 'the credits box closed')
+        self.enter()
+        self.wait(lambda: self.said().startswith('Quanto fa'), 'the next problem said')
+
+        # Ctrl+T and Escape: the keys reach the answer box again, without a click.
+        b.key('t', 'KeyT', '', 84, modifiers=2)
+        self.wait(self.box_open, 'the end-time prompt')
+        b.key('Escape', 'Escape', '', 27)
+        self.wait(lambda: not self.box_open(), 'the end-time prompt closed')
+        self.wait(lambda: self.said().startswith('Nessun orario di fine gioco. Quanto fa'), 'the end time in force said')
+        self.type_text('-99')
+        self.enter()
+        self.wait(lambda: [self.counters()[c] for c in ('errate', 'totali')] == ['2', '3'], 'typed after the prompt')
+        self.enter()
 
         # Ctrl+T: the game ends in a few seconds, with the alarm and the end box.
-        b.click(*ANSWER)
         b.key('t', 'KeyT', '', 84, modifiers=2)
         self.wait(self.box_open, 'the end-time prompt')
         end = datetime.datetime.now() + datetime.timedelta(seconds=6)
         self.type_text(end.strftime('%H:%M:%S'))
         self.enter()
         self.wait(lambda: not self.box_open(), 'the end-time prompt closed')
+        self.wait(lambda: self.said().startswith(f'Il gioco finisce alle {end:%H:%M:%S}. Quanto fa'), 'the end time said')
         self.wait(self.box_open, 'the end box', timeout=30)
         self.assertGreater(b.evaluate('window.nrTones'), 0, 'the end sounded through Web Audio')
         self.enter()
-        # "INIZIAMO UNA NUOVA GARA ?": Sì, by its key (No is the default).
-        self.wait(lambda: not self.box_open(), 'the end box closed', timeout=5)
+        # "INIZIAMO UNA NUOVA GARA ?": Sì, by its key (No is the default); Enter in the pause answers nothing.
+        self.enter()
         self.wait(self.box_open, 'the new-game question')
+        self.wait(lambda: 'INIZIAMO UNA NUOVA GARA  ? Pulsanti: Sì, No. No, pulsante.' in self.said(), 'the question said')
         b.key('s', 'KeyS', 's', 83)
         self.wait(lambda: not self.box_open() and self.counters() == {'esatte': '0', 'errate': '0', 'totali': '0'},
                   'a new game')
+        self.wait(lambda: self.said().endswith('Scrivi il risultato e premi Invio.'), 'the first problem said')
 
         # Esci: the page says the game is over and offers another.
         b.click(*EXIT)
@@ -244,15 +280,164 @@ class TestWebPage(unittest.TestCase):
         errors = [text for level, text in b.console if level in ('error', 'exception')]
         self.assertEqual(errors, [], 'the console shows errors')
 
-        # "Gioca ancora" with the network gone: the page plays from its offline copy.
-        self.assertTrue(b.evaluate('navigator.serviceWorker.ready.then(r => !!r.active)'))
-        b.call('Network.enable')
-        b.call('Network.emulateNetworkConditions', offline=True, latency=0, downloadThroughput=-1, uploadThroughput=-1)
-        b.evaluate("document.getElementById('ancora').click()")
+    def test_b_hidden_tab_shows_the_time(self):
+        b = self.browser
+        self.open_page()
+        page = b.evaluate('document.title')
+        other = b.call('Target.createTarget', url='about:blank')['targetId']
+        self.addCleanup(b.call, 'Target.closeTarget', targetId=other)
+        b.wait_for("document.visibilityState === 'hidden'", 10, 'the page hidden')
+        # The minimised window's clock: hours and minutes, each second anew.
+        times = set()
+        for _ in range(3):
+            times.add(b.wait_for(r"/^\d\d[:.]\d\d [AP]M$/.test(document.title) && document.title", 5, 'the time'))
+            now = datetime.datetime.now()
+            b.pump(1)
+        self.assertIn(now.strftime('%I:%M %p'), {t.replace('.', ':') for t in times} | {now.strftime('%I:%M %p')})
+        self.assertTrue(times <= {(now + datetime.timedelta(minutes=d)).strftime('%I:%M %p') for d in (-1, 0)})
+        b.call('Target.activateTarget', targetId=b.target)
+        b.wait_for(f"document.visibilityState === 'visible' && document.title === {page!r}", 10, 'the title back')
+
+    def test_c_offline_copy(self):
+        """Opened once, the page plays from its stored copy whatever the server says."""
+        b = self.browser
+        # A worker the server refuses: the game plays all the same, with no uncaught error.
+        self.open_page()
+        b.evaluate('navigator.serviceWorker.getRegistrations().then(rs => Promise.all(rs.map(r => r.unregister())))')
+        self.server.fail(404, lambda path: path.endswith('sw.js'))
+        b.console.clear()
+        self.open_page()
         b.pump(1)
-        b.wait_for("document.getElementById('gioco')?.style.display === 'block'", 60, 'the game offline')
-        self.wait(lambda: self.shot('offline').getpixel(ANSWER) == (0, 255, 255), 'the game painted offline')
+        self.assertEqual([t for level, t in b.console if level == 'exception'], [], 'an uncaught error')
+        self.server.fail(None)
+        self.open_page()
+        self.assertTrue(b.evaluate('navigator.serviceWorker.ready.then(r => !!r.active)'))
+        for trouble in (503, 404, 'offline'):
+            with self.subTest(trouble=trouble):
+                if trouble == 'offline':
+                    b.call('Network.enable')
+                    b.call('Network.emulateNetworkConditions', offline=True, latency=0,
+                           downloadThroughput=-1, uploadThroughput=-1)
+                else:
+                    self.server.fail(trouble)
+                self.open_page()
+                self.server.fail(None)
+        b.call('Network.emulateNetworkConditions', offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+
+        # A new version on the server: stored whole while the old one plays, then offered.
+        site = tempfile.mkdtemp(prefix='nr-site-')
+        self.addCleanup(shutil.rmtree, site)
+        for name in os.listdir(SITE):
+            shutil.copy(os.path.join(SITE, name), site)
+        # As a build makes it: another page, named anew in the worker.
+        for name, old, new in (('index.html', '</body>', '<!-- versione 2 --></body>'),
+                               ('sw.js', re.search(r'numeri-relativi-\w+', open(os.path.join(SITE, 'sw.js')).read())[0],
+                                'numeri-relativi-versione-2')):
+            with open(os.path.join(site, name), 'r+') as f:
+                text = f.read().replace(old, new)
+                f.seek(0)
+                f.write(text)
+                f.truncate()
+        self.server.folder = site
+        self.addCleanup(setattr, self.server, 'folder', SITE)
+        self.assertEqual(b.evaluate('navigator.serviceWorker.getRegistration().then(r => r.update()).then(() => 1)'), 1)
+        b.wait_for("getComputedStyle(document.getElementById('novita')).display === 'block'", 30, 'the new version offered')
+        self.assertNotIn('versione 2', b.evaluate('document.documentElement.outerHTML'))
+        b.evaluate("document.getElementById('aggiorna').click()")
+        b.pump(1)
+        b.wait_for("document.getElementById('gioco')?.style.display === 'block' && "
+                   "document.documentElement.outerHTML.includes('versione 2')", 60, 'the new version playing')
+        self.assertEqual(b.evaluate('caches.keys()'), ['numeri-relativi-versione-2'])
+
+    def test_d_tablet(self):
+        """A tap on the answer box focuses an editable element (the on-screen
+        keyboard's); one character or several at once are typed and graded."""
+        b = self.browser
+        b.call('Emulation.setUserAgentOverride', platform='Linux armv8l',
+               userAgent='Mozilla/5.0 (Linux; Android 13; Tablet) AppleWebKit/537.36 (KHTML, like Gecko) '
+                         'Chrome/120.0 Safari/537.36')
+        b.call('Emulation.setDeviceMetricsOverride', width=1280, height=900, deviceScaleFactor=1, mobile=True)
+        b.call('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=5)
+        self.open_page()
+        for kind in ('touchStart', 'touchEnd'):
+            b.call('Input.dispatchTouchEvent', type=kind,
+                   touchPoints=[] if kind == 'touchEnd' else [{'x': ANSWER[0], 'y': ANSWER[1]}])
+        b.wait_for("document.activeElement instanceof HTMLInputElement", 10, 'an editable element focused')
+        b.call('Input.insertText', text='-')
+        b.call('Input.insertText', text='9x9')
+        self.enter()
+        self.wait(lambda: [self.counters()[c] for c in ('errate', 'totali')] == ['1', '1'], 'the answer graded')
+        self.assertEqual(self.shot('tablet').getpixel(BACKGROUND), (0, 0, 0))
+
+
+class TestByEar(unittest.TestCase):
+    """A pupil who cannot see the screen plays the page by ear, as the
+    desktop game's test does (tests/e2e/screen_reader.py)."""
+
+    def test_a_lesson_by_ear(self):
+        from ear import PROBLEM, Ear, keys, spoken, spoken_number, type_text
+        ear = Ear(ORCA_LOG)
+        ear.wait_for('Lettore schermo attivo', timeout=30)
+        server = serve(SITE)
+        self.addCleanup(server.shutdown)
+        browser = Browser(window=True)
+        self.addCleanup(browser.close)
+        browser.call('Page.navigate', url=f'http://127.0.0.1:{server.server_address[1]}/index.html')
+        ear.wait_for('Giocare con i numeri relativi', timeout=60)
+
+        def solve(first_of_game=False, timeout=60):
+            match = ear.listen(PROBLEM.pattern + (' Scrivi il risultato e premi Invio' if first_of_game else ''),
+                               timeout=timeout)
+            return spoken_number((match.group(1) or '') + match.group(2)) + \
+                spoken_number((match.group(3) or '') + match.group(4))
+
+        def answer(text):
+            type_text(text)
+            ear.wait_for(rf'^{text[-1]}\s*$')
+            keys('Return')
+
+        def play(total):
+            """A right and a wrong answer, counted from zero; then the next problem is heard."""
+            answer(str(total))
+            ear.listen(r'Esatto! Esatte 1, errate 0, totali 1\.')
+            keys('Return')
+            total = solve()
+            answer(str(total + 1))
+            wrong = rf'Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.'
+            ear.listen(wrong)
+            # The credits box, and back: the same words are heard again.
+            keys(*MENU_CREDITS)
+            ear.listen('Scuola media statale')
+            keys('Return')
+            ear.listen(wrong)
+            keys('Return')
+            return solve()
+
+        # The page's name, then the first problem with how to answer, without any key.
+        total = play(solve(first_of_game=True))
+
+        # The end time by keyboard, a few seconds ahead; heard as the prompt closes.
+        keys(*END_TIME)
+        ear.listen("Il gioco termina alle ore")
+        end = datetime.datetime.now() + datetime.timedelta(seconds=20)
+        type_text(end.strftime('%H.%M.%S'))
+        keys('Return')
+        ear.listen(rf'Il gioco finisce alle {end:%H:%M:%S}\. {PROBLEM.pattern}')
+        ear.listen(r'Gioco fino alle \d+:\d\d:\d\d', timeout=40)
+        keys('Return')
+        ear.listen(r'INIZIAMO UNA NUOVA GARA  \? Pulsanti: Sì, No\. No, pulsante\.')
+        keys('s')
+        total = play(solve(first_of_game=True))
+
+        # A new game from the menu.
+        keys(*MENU_NEW_GAME)
+        ear.listen(r'INIZIAMO UNA NUOVA GARA  \? Pulsanti: Sì, No\. No, pulsante\.')
+        keys('s')
+        solve(first_of_game=True)
+        print('\n'.join(f'  Orca: {line}' for line in ear.said))
 
 
 if __name__ == '__main__':
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    case = TestByEar if ORCA_LOG else TestWebPage
+    result = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(case))
+    sys.exit(not result.wasSuccessful())

@@ -1,6 +1,5 @@
 """A small client of Chromium's DevTools protocol (one page, its console and
 its events), and a quiet local server for the page."""
-import functools
 import http.server
 import json
 import os
@@ -15,27 +14,51 @@ import websocket
 
 
 class _Quiet(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, request, address, server):
+        super().__init__(request, address, server, directory=server.folder)
+
     def log_message(self, *args):
         pass
 
+    def do_GET(self):
+        self.directory = self.server.folder
+        # A server in trouble answers every request with the same error.
+        if self.server.failing and self.server.failing[1](self.path):
+            self.send_error(self.server.failing[0])
+        else:
+            super().do_GET()
+
 
 def serve(folder):
-    """Serves a folder on a free local port until shutdown(); its address is server_address."""
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(_Quiet, directory=folder))
+    """Serves a folder (its attribute folder, which may change) on a free
+    local port until shutdown(); its address is server_address.
+    fail(status, which) makes it answer the paths for which which(path)
+    holds with that error; fail(None) mends it."""
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), _Quiet)
+    server.folder = folder
+    server.failing = None
+    server.fail = lambda status, which=lambda path: True: setattr(server, 'failing', status and (status, which))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
 
 class Browser:
-    def __init__(self, chromium='chromium', port=9333):
+    def __init__(self, chromium='chromium', port=9333, window=False):
+        """Headless, or with window=True a real window on $DISPLAY that
+        speaks to screen readers through the accessibility bus."""
         self.profile = tempfile.mkdtemp(prefix='nr-chromium-')
+        env = dict(os.environ, LANG='it_IT.UTF-8', TZ=os.environ.get('TZ', 'Europe/Rome'))
+        own = ['--force-renderer-accessibility', '--window-position=0,0'] if window else ['--headless=new', '--mute-audio']
+        if window:
+            env['ACCESSIBILITY_ENABLED'] = '1'
         self.process = subprocess.Popen(
-            [chromium, '--headless=new', '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader',
-             '--use-angle=swiftshader', '--no-first-run', '--no-default-browser-check', '--mute-audio',
+            [chromium, *own, '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader',
+             '--use-angle=swiftshader', '--no-first-run', '--no-default-browser-check',
+             '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--autoplay-policy=no-user-gesture-required', '--lang=it-IT', '--accept-lang=it-IT,it',
              f'--remote-debugging-port={port}', f'--user-data-dir={self.profile}',
              '--window-size=1280,900', 'about:blank'],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ, LANG='it_IT.UTF-8', TZ=os.environ.get('TZ', 'Europe/Rome')))
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
         deadline = time.monotonic() + 60
         while True:
             try:
@@ -48,6 +71,7 @@ class Browser:
             if time.monotonic() > deadline:
                 raise RuntimeError('Chromium did not open its DevTools port')
             time.sleep(0.2)
+        self.target = pages[0]['id']
         self.socket = websocket.create_connection(pages[0]['webSocketDebuggerUrl'], timeout=60, suppress_origin=True)
         self.next_id = 0
         self.events = []
