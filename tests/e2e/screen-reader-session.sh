@@ -22,6 +22,6 @@ def open_log(file, mode="r", buffering=-1, *rest, **named):
 builtins.open = open_log
 sys.argv = ["orca", "--debug-file=" + log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
-' "$2" >"$2.out" 2>&1 &
+' "$NR_ORCA_LOG" >"$NR_ORCA_LOG.out" 2>&1 &
 pids+=($!)
-/usr/bin/python3 "$here/screen_reader.py" "$1" "$2"
+PYTHONPATH=$here${PYTHONPATH:+:$PYTHONPATH} /usr/bin/python3 "$@"

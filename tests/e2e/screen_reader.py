@@ -3,71 +3,20 @@ driver only listens to what Orca says (the SPEECH OUTPUT lines of its debug
 log) and types on the keyboard (xdotool), as the pupil would."""
 
 import os
-import re
 import subprocess
 import sys
 import time
 import unittest
 
-BINARY, LOG = sys.argv.pop(1), sys.argv.pop(1)
+from ear import PROBLEM, Ear, keys, spoken, spoken_number, type_text
+
+BINARY = sys.argv.pop(1)
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
-PROBLEM = re.compile(r"Quanto fa (meno )?(\d+) più (meno )?(\d+)\?")
-
-
-def spoken_number(text):
-    """ "meno 6" -> -6, as the game says a number."""
-    return -int(text[5:]) if text.startswith("meno ") else int(text)
-
-
-class Ear:
-    """What Orca has said since the last thing heard."""
-
-    def __init__(self, path):
-        self.path = path
-        self.heard = 0
-        self.said = []
-
-    def lines(self):
-        if not os.path.exists(self.path):
-            return []
-        with open(self.path, encoding="utf-8", errors="replace") as log:
-            return [m.group(1) for m in re.finditer(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read())]
-
-    def listen(self, pattern, timeout=15):
-        """As a pupil does: waits for the words, then for the end of the
-        sentence before pressing a key. (Orca 48 also keeps an object's
-        description for up to 2 s: a pupil who never lets it finish could
-        hear the previous problem again.)"""
-        match = self.wait_for(pattern, timeout)
-        time.sleep(2.5)
-        return match
-
-    def wait_for(self, pattern, timeout=15):
-        """The first new utterance matching pattern; everything up to it is heard."""
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            lines = self.lines()
-            for i in range(self.heard, len(lines)):
-                match = re.search(pattern, lines[i])
-                if match:
-                    self.said += lines[self.heard:i + 1]
-                    self.heard = i + 1
-                    return match
-            time.sleep(0.1)
-        raise AssertionError(f"Orca never said {pattern!r}; it said {self.lines()[self.heard:]}")
-
-
-def keys(*names):
-    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "150", "--", text], check=True)
 
 
 class ByEar(unittest.TestCase):
     def test_a_lesson_by_ear(self):
-        ear = Ear(LOG)
+        ear = Ear(os.environ["NR_ORCA_LOG"])
         ear.wait_for("Lettore schermo attivo", timeout=30)
         # The game's clock starts at 14:21:30 and runs on in real time.
         env = dict(os.environ, LD_PRELOAD=FAKETIME, FAKETIME="@2026-12-08 14:21:30",
@@ -82,9 +31,6 @@ class ByEar(unittest.TestCase):
             first = spoken_number((match.group(1) or "") + match.group(2))
             second = spoken_number((match.group(3) or "") + match.group(4))
             return first + second
-
-        def spoken(n):
-            return f"meno {-n}" if n < 0 else str(n)
 
         def answer(text):
             """Types as a pupil does, hearing each key echoed."""
