@@ -23,6 +23,12 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from devtools import Browser, serve  # noqa: E402
 
 ORCA_LOG = os.environ.get('NR_ORCA_LOG')
+# Keys as a pupil presses them by ear: the menu by F10 (its entries: the end
+# time's help, the credits, and the credits' submenu with a new game); the
+# browser keeps Ctrl+T for a new tab, so the page sets the end time by Alt+T.
+MENU_CREDITS = (('F10', 'Down', 'Down'), 'Autori e riconoscimenti')
+MENU_NEW_GAME = (('F10', 'Down', 'Down', 'Right'), 'Nuovo')
+END_TIME = ('alt+t',)
 
 SITE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else 'build/web'
 SHOTS = sys.argv[2] if len(sys.argv) > 2 else None
@@ -191,7 +197,7 @@ class TestWebPage(unittest.TestCase):
     def open_page(self, path='index.html'):
         b = self.browser
         b.call('Page.navigate', url=f'http://127.0.0.1:{self.server.server_address[1]}/{path}')
-        b.wait_for("document.getElementById('gioco')?.style.display === 'block'", 60, 'the game shown')
+        b.wait_for("document.getElementById('avviso')?.style.display === 'none'", 60, 'the game shown')
         self.wait(lambda: self.shot('first').getpixel(ANSWER) == (0, 255, 255), 'the answer box painted')
 
     def test_a_lesson_in_the_browser(self):
@@ -345,7 +351,7 @@ class TestWebPage(unittest.TestCase):
         self.assertNotIn('versione 2', b.evaluate('document.documentElement.outerHTML'))
         b.evaluate("document.getElementById('aggiorna').click()")
         b.pump(1)
-        b.wait_for("document.getElementById('gioco')?.style.display === 'block' && "
+        b.wait_for("document.getElementById('avviso')?.style.display === 'none' && "
                    "document.documentElement.outerHTML.includes('versione 2')", 60, 'the new version playing')
         self.assertEqual(b.evaluate('caches.keys()'), ['numeri-relativi-versione-2'])
 
@@ -380,10 +386,10 @@ class TestByEar(unittest.TestCase):
         ear.wait_for('Lettore schermo attivo', timeout=30)
         server = serve(SITE)
         self.addCleanup(server.shutdown)
-        browser = Browser(window=True)
+        # Opened as a pupil opens it: the browser started on the page's address, its window active.
+        browser = Browser(window=True, url=f'http://127.0.0.1:{server.server_address[1]}/index.html')
         self.addCleanup(browser.close)
-        browser.call('Page.navigate', url=f'http://127.0.0.1:{server.server_address[1]}/index.html')
-        ear.wait_for('Giocare con i numeri relativi', timeout=60)
+        ear.wait_for('(?<!«)Giocare con i numeri relativi(?!»)', timeout=60)
 
         def solve(first_of_game=False, timeout=60):
             match = ear.listen(PROBLEM.pattern + (' Scrivi il risultato e premi Invio' if first_of_game else ''),
@@ -396,6 +402,12 @@ class TestByEar(unittest.TestCase):
             ear.wait_for(rf'^{text[-1]}\s*$')
             keys('Return')
 
+        def menu(path, entry):
+            """Down the menu to an entry, heard, then chosen."""
+            keys(*path)
+            ear.wait_for(rf'^{entry}')
+            keys('Return')
+
         def play(total):
             """A right and a wrong answer, counted from zero; then the next problem is heard."""
             answer(str(total))
@@ -406,7 +418,7 @@ class TestByEar(unittest.TestCase):
             wrong = rf'Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.'
             ear.listen(wrong)
             # The credits box, and back: the same words are heard again.
-            keys(*MENU_CREDITS)
+            menu(*MENU_CREDITS)
             ear.listen('Scuola media statale')
             keys('Return')
             ear.listen(wrong)
@@ -425,13 +437,13 @@ class TestByEar(unittest.TestCase):
         ear.listen(rf'Il gioco finisce alle {end:%H:%M:%S}\. {PROBLEM.pattern}')
         ear.listen(r'Gioco fino alle \d+:\d\d:\d\d', timeout=40)
         keys('Return')
-        ear.listen(r'INIZIAMO UNA NUOVA GARA  \? Pulsanti: Sì, No\. No, pulsante\.')
+        ear.listen(r'INIZIAMO UNA NUOVA GARA\s+\? Pulsanti: Sì, No\. No, pulsante\.')
         keys('s')
         total = play(solve(first_of_game=True))
 
         # A new game from the menu.
-        keys(*MENU_NEW_GAME)
-        ear.listen(r'INIZIAMO UNA NUOVA GARA  \? Pulsanti: Sì, No\. No, pulsante\.')
+        menu(*MENU_NEW_GAME)
+        ear.listen(r'INIZIAMO UNA NUOVA GARA\s+\? Pulsanti: Sì, No\. No, pulsante\.')
         keys('s')
         solve(first_of_game=True)
         print('\n'.join(f'  Orca: {line}' for line in ear.said))

@@ -43,10 +43,14 @@ def serve(folder):
 
 
 class Browser:
-    def __init__(self, chromium='chromium', port=9333, window=False):
+    def __init__(self, chromium='chromium', port=9333, window=False, url='about:blank'):
         """Headless, or with window=True a real window on $DISPLAY that
         speaks to screen readers through the accessibility bus."""
         self.profile = tempfile.mkdtemp(prefix='nr-chromium-')
+        # No offer to translate the page, which a screen reader would read out.
+        os.mkdir(os.path.join(self.profile, 'Default'))
+        with open(os.path.join(self.profile, 'Default', 'Preferences'), 'w') as prefs:
+            json.dump({'translate': {'enabled': False}}, prefs)
         env = dict(os.environ, LANG='it_IT.UTF-8', TZ=os.environ.get('TZ', 'Europe/Rome'))
         own = ['--force-renderer-accessibility', '--window-position=0,0'] if window else ['--headless=new', '--mute-audio']
         if window:
@@ -57,7 +61,7 @@ class Browser:
              '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--autoplay-policy=no-user-gesture-required', '--lang=it-IT', '--accept-lang=it-IT,it',
              f'--remote-debugging-port={port}', f'--user-data-dir={self.profile}',
-             '--window-size=1280,900', 'about:blank'],
+             '--window-size=1280,900', url],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
         deadline = time.monotonic() + 60
         while True:
