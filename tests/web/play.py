@@ -170,6 +170,8 @@ class TestWebPage(unittest.TestCase):
                 start = None
         boxes = [(OPERANDS[0] + a, OPERANDS[1], OPERANDS[0] + b, OPERANDS[3]) for a, b in runs if b - a > 30]
         values = [read_text(image, box, SANS) for box in boxes[:2]]
+        # Then the answer box.
+        self.typed = read_text(image, boxes[-1], SANS) if len(boxes) > 2 else None
         return [int(v) for v in values]
 
     def counters(self):
@@ -371,6 +373,7 @@ class TestWebPage(unittest.TestCase):
         b.wait_for("document.activeElement instanceof HTMLInputElement", 10, 'an editable element focused')
         b.call('Input.insertText', text='-')
         b.call('Input.insertText', text='9x9')
+        self.wait(lambda: self.operands() and self.typed == '-99', 'the text typed whole')
         self.enter()
         self.wait(lambda: [self.counters()[c] for c in ('errate', 'totali')] == ['1', '1'], 'the answer graded')
         self.assertEqual(self.shot('tablet').getpixel(BACKGROUND), (0, 0, 0))

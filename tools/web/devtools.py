@@ -20,6 +20,11 @@ class _Quiet(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
+    def end_headers(self):
+        # Every request reaches the server: what the browser keeps, it asks about again.
+        self.send_header('Cache-Control', 'no-cache')
+        super().end_headers()
+
     def do_GET(self):
         self.directory = self.server.folder
         # A server in trouble answers every request with the same error.
