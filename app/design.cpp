@@ -1,5 +1,7 @@
 #include "design.h"
 
+#include "spoken.h"
+
 #include <array>
 
 namespace {
@@ -28,7 +30,7 @@ const std::array<ControlSpec, 22> controlTable{{
     {.name = "cmdNext", .kind = Kind::Button, .text = "&Nuovo calcolo",
      .left = 7200, .top = 5640, .width = 1815, .height = 1095, .font = buttonFont, .backColour = cyan,
      .enabled = false, .handPointer = true, .tabIndex = 2, .toolTip = "Go",
-     .accessibleDescription = "Pone il prossimo calcolo.",
+     .accessibleDescription = Spoken::nextProblem,
      .picture = ":/pictures/smile.ico", .pressedPicture = ":/pictures/grin.ico",
      .disabledPicture = ":/pictures/neutral.ico"},
     {.name = "cmdExit", .kind = Kind::Button, .text = "E&xit",
@@ -40,7 +42,7 @@ const std::array<ControlSpec, 22> controlTable{{
      .accessibleName = "Pulsante senza funzione"},
     {.name = "Label8", .kind = Kind::Label, .left = 7200, .top = 1680, .width = 1095, .height = 1095,
      .transparent = true, .tabIndex = 19, .accessibleName = "Imposta l'orario di fine gioco",
-     .accessibleDescription = "Clic qui o Ctrl+T: chiede l'orario in cui il gioco finisce."},
+     .accessibleDescription = Spoken::askEndTime},
     {.name = "Label7", .kind = Kind::Label, .text = ")", .left = 5160, .top = -120, .width = 615, .height = 1575,
      .font = parenthesis, .foreColour = black, .transparent = true, .tabIndex = 18},
     {.name = "Label5", .kind = Kind::Label, .text = "(", .left = 3120, .top = -120, .width = 495, .height = 1575,
@@ -59,12 +61,12 @@ const std::array<ControlSpec, 22> controlTable{{
      .autoSize = true, .tabIndex = 3, .accessibleName = "Risposte errate"},
     {.name = "Image1", .kind = Kind::Image, .left = 7440, .top = 1680, .width = 480, .height = 480,
      .toolTip = "Clicca sotto di me per impostare il Timer", .accessibleName = "Cronometro",
-     .accessibleDescription = "Ctrl+T imposta l'orario in cui il gioco finisce.",
+     .accessibleDescription = Spoken::endTimeKey,
      .picture = ":/pictures/stopwatch.ico"},
     {.name = "lblTime", .kind = Kind::Label, .left = 8400, .top = 1800, .width = 90, .height = 300,
      .font = FontSpec{"MS Sans Serif", 12, true}, .transparent = true, .autoSize = true, .tabIndex = 12,
      .toolTip = "Clicca sotto di me per attivare il Timer", .accessibleName = "Orologio",
-     .accessibleDescription = "Ctrl+T imposta l'orario in cui il gioco finisce."},
+     .accessibleDescription = Spoken::endTimeKey},
     {.name = "lblNum2", .kind = Kind::Label, .left = 4200, .top = 240, .width = 345, .height = 1185,
      .font = bigSum, .backColour = cyan, .border = true, .centred = true, .autoSize = true, .tabIndex = 10,
      .accessibleName = "Secondo numero"},

@@ -8,6 +8,13 @@
 // Everything the game says to a listener. The window shows the sum and the
 // verdict with large figures, brackets and colours; a listener needs words.
 
+// What controls say of themselves, for the window's design.
+namespace Spoken {
+inline constexpr char nextProblem[] = "Pone il prossimo calcolo.";
+inline constexpr char askEndTime[] = "Clic qui o Ctrl+T: chiede l'orario in cui il gioco finisce.";
+inline constexpr char endTimeKey[] = "Ctrl+T imposta l'orario in cui il gioco finisce.";
+}
+
 // "meno 6", "19"
 QString spokenNumber(int value);
 // "Quanto fa meno 6 più meno 19?"; the first of a game also says how to answer.
