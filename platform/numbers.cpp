@@ -1,10 +1,10 @@
 #include "numbers.h"
 
 #include <charconv>
-#include <cerrno>
-#include <cstdlib>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -24,11 +24,13 @@ bool readAscii(const std::string &number, double &value)
 #ifdef __cpp_lib_to_chars
     return std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc::result_out_of_range;
 #else
-    // Where the library has no from_chars for double (the browser's libc++),
-    // its C library always reads a point, whatever the locale.
-    errno = 0;
-    value = std::strtod(number.c_str(), nullptr);
-    return errno != ERANGE;
+    // Where the library has no from_chars for double (the browser's libc++):
+    // a stream in the classic locale reads a point whatever the program's
+    // locale, and fails on a number out of range.
+    std::istringstream in(number);
+    in.imbue(std::locale::classic());
+    in >> value;
+    return !in.fail();
 #endif
 }
 }

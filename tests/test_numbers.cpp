@@ -49,6 +49,8 @@ void TestNumbers::readNumber_data()
     QTest::newRow("digits then letters") << "12ab" << 12.0;
     QTest::newRow("point alone") << "." << 0.0;
     QTest::newRow("tiny") << "1E-999" << 0.0;
+    QTest::newRow("huge") << "1E999" << qInf();
+    QTest::newRow("huge negative") << "-2E999" << -qInf();
 }
 
 void TestNumbers::readNumber()
