@@ -10,14 +10,19 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 expected="$src/tests/packaging/expected-files.txt"
 
-echo "-- desktop entry and AppStream metadata"
-desktop-file-validate "$src/packaging/it.scuola.NumeriRelativi.desktop"
-appstreamcli validate --no-net "$src/packaging/it.scuola.NumeriRelativi.metainfo.xml"
-
 echo "-- staged install holds exactly the expected files"
 DESTDIR="$work/stage" cmake --install "$build" >/dev/null
 (cd "$work/stage" && find . -type f | sort) > "$work/files"
 diff -u "$expected" "$work/files"
+
+echo "-- desktop entry and AppStream metadata, named after the newest changelog entry"
+desktop-file-validate "$work/stage/usr/share/applications/it.scuola.NumeriRelativi.desktop"
+appstreamcli validate --no-net "$work/stage/usr/share/metainfo/it.scuola.NumeriRelativi.metainfo.xml"
+version=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)
+grep -q "<release version=\"$version\" date=\"$(date -u -d "$(dpkg-parsechangelog -l "$src/debian/changelog" -S Date)" +%F)\"/>" \
+  "$work/stage/usr/share/metainfo/it.scuola.NumeriRelativi.metainfo.xml" || { echo "the metadata does not name release $version" >&2; exit 1; }
+zcat "$work/stage/usr/share/man/man1/numeri-relativi.1.gz" | grep -q "\"numeri-relativi $version\"" ||
+  { echo "the manual page does not name release $version" >&2; exit 1; }
 
 echo "-- Debian package, built from debian/"
 # A copy without build trees; the package lands beside it, in $work.
