@@ -157,6 +157,21 @@ class TestWebPage(unittest.TestCase):
         self.fail(f'{what}: not within {timeout} s')
 
     def operands(self):
+        """The operands as painted: read until two readings agree, for a
+        busy machine may catch the window halfway through painting them."""
+        last = None
+        for _ in range(20):
+            try:
+                now = self.read_operands()
+            except ValueError:  # a box not drawn yet
+                now = None
+            if now is not None and now == last:
+                return now
+            last = now
+            self.browser.pump(0.2)
+        self.fail(f'the operands never read the same twice: {last}')
+
+    def read_operands(self):
         image = self.shot('problem')
         # The two operands: the first two cyan boxes from the left.
         row = image.crop(OPERANDS)
