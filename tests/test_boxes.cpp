@@ -5,6 +5,7 @@
 #include "qt_warnings.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -81,6 +82,11 @@ void TestBoxes::messageStyle_data()
     QTest::newRow("new game: Enter means No") << 292 << int(Qt::Key_Return) << Button::No << int(QMessageBox::Question);
     QTest::newRow("new game: Escape means No") << 292 << int(Qt::Key_Escape) << Button::No << int(QMessageBox::Question);
     QTest::newRow("yes/no, first default") << 36 << int(Qt::Key_Return) << Button::Yes << int(QMessageBox::Question);
+    QTest::newRow("yes/no, first default: Escape means No") << 36 << int(Qt::Key_Escape) << Button::No
+                                                            << int(QMessageBox::Question);
+    // Closed by other means than its buttons (key 0): No, or Ok.
+    QTest::newRow("new game closed otherwise") << 292 << 0 << Button::No << int(QMessageBox::Question);
+    QTest::newRow("credits closed otherwise") << 64 << 0 << Button::Ok << int(QMessageBox::Information);
 }
 
 void TestBoxes::messageStyle()
@@ -96,7 +102,10 @@ void TestBoxes::messageStyle()
         title = box->windowTitle();
         parent = box->parentWidget();
         shownIcon = int(static_cast<QMessageBox *>(box)->icon());
-        QTest::keyClick(box, Qt::Key(key));
+        if (key)
+            QTest::keyClick(box, Qt::Key(key));
+        else
+            static_cast<QDialog *>(box)->done(0);
     });
     QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), style, QStringLiteral("Titolo")), result);
     QCOMPARE(title, QStringLiteral("Titolo"));
@@ -220,9 +229,13 @@ void TestBoxes::keysInThePauseAnswerNothing()
     answer.installEventFilter(&counter);
     whenOpen([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
     m_boxes.message(QStringLiteral("Gioco fino alle 14:22:00"), 0, QStringLiteral("Fine"));
+    QElapsedTimer pause;
+    pause.start();
     int firstOpen = 0;
+    qint64 waited = 0;
     whenOpen([&](QWidget *box) {
         firstOpen = counter.count;
+        waited = pause.elapsed();
         QTest::keyClick(box, Qt::Key_Escape);
     });
     QTimer::singleShot(QtBoxes::pauseBetweenBoxesMs / 4, &answer, [&answer, key] {
@@ -233,6 +246,8 @@ void TestBoxes::keysInThePauseAnswerNothing()
     });
     QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("Titolo")), Button::No);
     QCOMPARE(firstOpen, 0);
+    // A pause, not a wait: long enough for a screen reader, short for a pupil.
+    QVERIFY2(waited >= QtBoxes::pauseBetweenBoxesMs && waited < 2000, qPrintable(QString::number(waited)));
     // Once the pause is over, input reaches the window again.
     QTest::keyClick(&answer, Qt::Key_1);
     QCOMPARE(counter.count, 1);

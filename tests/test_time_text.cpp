@@ -16,6 +16,8 @@ private Q_SLOTS:
     void mediumTimeReadsBack();
     void readsBackInEveryLocale_data();
     void readsBackInEveryLocale();
+    void timeSeparator_data();
+    void timeSeparator();
 };
 
 namespace {
@@ -164,6 +166,25 @@ void TestTimeText::readsBackInEveryLocale()
         QVERIFY2(titleBack && titleBack->hour() == value.hour() && titleBack->minute() == value.minute(),
                  qPrintable(title));
     }
+}
+
+void TestTimeText::timeSeparator_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("colon") << "HH:mm" << ":";
+    QTest::newRow("dot") << "H.mm" << ".";
+    QTest::newRow("dot after a 12-hour hour") << "AP h.mm" << ".";
+    QTest::newRow("colon after a 12-hour hour") << "h:mm AP" << ":";
+    QTest::newRow("a dot elsewhere only") << "d.M. HH 'h' mm" << ":";
+    QTest::newRow("a word between") << "H 'h' mm" << ":";
+}
+
+void TestTimeText::timeSeparator()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, separator);
+    QCOMPARE(QString(::timeSeparator(format)), separator);
 }
 
 QTEST_APPLESS_MAIN(TestTimeText)

@@ -527,6 +527,9 @@ void TestWindow::windowSystem_data()
                                                      << QByteArray();
     QTest::newRow("a program named -platform") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
                                                << QByteArrayList{"-platform"} << QByteArray("xcb;wayland");
+    QTest::newRow("other arguments") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                     << QByteArrayList{"numeri-relativi", "-style", "fusion", "-reverse"}
+                                     << QByteArray("xcb;wayland");
 }
 
 void TestWindow::windowSystem()

@@ -4,19 +4,21 @@
 #include <QRegularExpression>
 #include <QTime>
 
-namespace {
-const QDate dayZero(1899, 12, 30);
-
-// The separator the locale puts between hours and minutes, where it is one
-// the parser reads.
-QChar timeSeparator(const QLocale &locale)
+QChar timeSeparator(const QString &format)
 {
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
     for (qsizetype i = 1; i < format.size(); ++i) {
         if ((format[i - 1] == u'h' || format[i - 1] == u'H') && (format[i] == u':' || format[i] == u'.'))
             return format[i];
     }
     return u':';
+}
+
+namespace {
+const QDate dayZero(1899, 12, 30);
+
+QChar timeSeparator(const QLocale &locale)
+{
+    return timeSeparator(locale.timeFormat(QLocale::ShortFormat));
 }
 
 // True when the format is three fields (runs of one letter from `fields`)

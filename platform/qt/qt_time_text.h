@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+// The separator that a locale's short time format puts between hours and
+// minutes, where it is one the parser reads (":" or "."); else ":".
+QChar timeSeparator(const QString &shortTimeFormat);
+
 // Times as the given locale writes them; the locale is a parameter so that
 // tests can pin one.
 class QtTimeText final : public TimeText
