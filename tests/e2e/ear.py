@@ -63,3 +63,34 @@ def keys(*names):
 
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "150", "--", text], check=True)
+
+
+class Pupil:
+    """Plays by ear: hears a problem, types the sum with each key echoed,
+    hears the verdict."""
+
+    def __init__(self, ear):
+        self.ear = ear
+
+    def solve(self, first_of_game=False, timeout=15):
+        """The sum of the next problem heard; the first of a game says how to answer."""
+        match = self.ear.listen(PROBLEM.pattern + (" Scrivi il risultato e premi Invio" if first_of_game else ""),
+                                timeout)
+        return spoken_number((match.group(1) or "") + match.group(2)) + \
+            spoken_number((match.group(3) or "") + match.group(4))
+
+    def answer(self, text):
+        type_text(text)
+        self.ear.wait_for(rf"^{text[-1]}\s*$")
+        keys("Return")
+
+    def right_then_wrong(self, total):
+        """A right and a wrong answer, counted from zero; the wrong one's verdict, as heard."""
+        self.answer(str(total))
+        self.ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
+        keys("Return")
+        total = self.solve()
+        self.answer(str(total + 1))
+        wrong = rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\."
+        self.ear.listen(wrong)
+        return wrong

@@ -8,7 +8,7 @@ import sys
 import time
 import unittest
 
-from ear import PROBLEM, Ear, keys, spoken, spoken_number, type_text
+from ear import Ear, Pupil, keys, type_text
 
 BINARY = sys.argv.pop(1)
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
@@ -26,26 +26,12 @@ class ByEar(unittest.TestCase):
         self.addCleanup(game.wait)
         self.addCleanup(game.kill)
 
-        def solve(first_of_game=False):
-            match = ear.listen(PROBLEM.pattern + (" Scrivi il risultato e premi Invio" if first_of_game else ""))
-            first = spoken_number((match.group(1) or "") + match.group(2))
-            second = spoken_number((match.group(3) or "") + match.group(4))
-            return first + second
-
-        def answer(text):
-            """Types as a pupil does, hearing each key echoed."""
-            type_text(text)
-            ear.wait_for(rf"^{text[-1]}\s*$")
-            keys("Return")
+        pupil = Pupil(ear)
+        solve = pupil.solve
 
         def play(total):
             """A right and a wrong answer, counted from zero; then the next problem is heard."""
-            answer(str(total))
-            ear.listen(r"Esatto! Esatte 1, errate 0, totali 1\.")
-            keys("Return")
-            total = solve()
-            answer(str(total + 1))
-            ear.listen(rf"Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.")
+            pupil.right_then_wrong(total)
             keys("Return")
             solve()
 

@@ -399,7 +399,7 @@ class TestByEar(unittest.TestCase):
     desktop game's test does (tests/e2e/screen_reader.py)."""
 
     def test_a_lesson_by_ear(self):
-        from ear import PROBLEM, Ear, keys, spoken, spoken_number, type_text
+        from ear import PROBLEM, Ear, Pupil, keys, type_text
         ear = Ear(ORCA_LOG)
         ear.wait_for('Lettore schermo attivo', timeout=30)
         server = serve(SITE)
@@ -409,16 +409,8 @@ class TestByEar(unittest.TestCase):
         self.addCleanup(browser.close)
         ear.wait_for('(?<!«)Giocare con i numeri relativi(?!»)', timeout=60)
 
-        def solve(first_of_game=False, timeout=60):
-            match = ear.listen(PROBLEM.pattern + (' Scrivi il risultato e premi Invio' if first_of_game else ''),
-                               timeout=timeout)
-            return spoken_number((match.group(1) or '') + match.group(2)) + \
-                spoken_number((match.group(3) or '') + match.group(4))
-
-        def answer(text):
-            type_text(text)
-            ear.wait_for(rf'^{text[-1]}\s*$')
-            keys('Return')
+        pupil = Pupil(ear)
+        solve = pupil.solve
 
         def menu(path, entry):
             """Down the menu to an entry, heard, then chosen."""
@@ -428,13 +420,7 @@ class TestByEar(unittest.TestCase):
 
         def play(total):
             """A right and a wrong answer, counted from zero; then the next problem is heard."""
-            answer(str(total))
-            ear.listen(r'Esatto! Esatte 1, errate 0, totali 1\.')
-            keys('Return')
-            total = solve()
-            answer(str(total + 1))
-            wrong = rf'Sbagliato\. Il risultato giusto è {spoken(total)}\. Esatte 1, errate 1, totali 2\.'
-            ear.listen(wrong)
+            wrong = pupil.right_then_wrong(total)
             # The credits box, and back: the same words are heard again.
             menu(*MENU_CREDITS)
             ear.listen('Scuola media statale')
@@ -444,7 +430,7 @@ class TestByEar(unittest.TestCase):
             return solve()
 
         # The page's name, then the first problem with how to answer, without any key.
-        total = play(solve(first_of_game=True))
+        play(solve(first_of_game=True, timeout=60))
 
         # The end time by keyboard, a few seconds ahead; heard as the prompt closes.
         keys(*END_TIME)
@@ -457,7 +443,7 @@ class TestByEar(unittest.TestCase):
         keys('Return')
         ear.listen(r'INIZIAMO UNA NUOVA GARA\s+\? Pulsanti: Sì, No\. No, pulsante\.')
         keys('s')
-        total = play(solve(first_of_game=True))
+        play(solve(first_of_game=True))
 
         # A new game from the menu.
         menu(*MENU_NEW_GAME)
