@@ -20,7 +20,8 @@ void addBrowserFreeKeys(QWidget *window)
                 && !keys.contains(QKeySequence(Qt::ALT | key.key())))
                 keys << QKeySequence(Qt::ALT | key.key());
         }
-        shortcut->setKeys(keys);
+        if (keys.size() != shortcut->keys().size())
+            shortcut->setKeys(keys);
     }
 }
 
