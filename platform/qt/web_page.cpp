@@ -34,11 +34,11 @@ EM_JS(void, sayInPage, (const char *words), {
     region.textContent = text;
 });
 
-// Browsers let a page sound only after the pupil's first key or touch: the
-// sound is readied then, to be played at the end.
-// What an on-screen keyboard commits to the toolkit's input element (a
-// suggestion, a paste, several characters at once) is typed character by
-// character; the toolkit's own handler would keep only the last one.
+// Two listeners on the page. Browsers let a page sound only after a key or
+// a touch: the pupil's first one readies the end's sound. What an on-screen
+// keyboard commits to the toolkit's input element (a suggestion, a paste,
+// several characters at once) is typed character by character, before the
+// toolkit's own handler, which would keep only the last one.
 EM_JS(void, listenToPage, (), {
     const unlock = function () {
         const Context = window.AudioContext || window.webkitAudioContext;
