@@ -40,12 +40,14 @@ EM_JS(void, sayInPage, (const char *words), {
 // several characters at once) is typed character by character, before the
 // toolkit's own handler, which would keep only the last one.
 EM_JS(void, listenToPage, (), {
-    const unlock = function () {
+    // The page's one sound context, made when first needed; null without Web Audio.
+    Module.nrSound = function () {
         const Context = window.AudioContext || window.webkitAudioContext;
-        if (!Context)
-            return;
-        const audio = Module.nrAudio || (Module.nrAudio = new Context());
-        if (audio.state !== 'running')
+        return Context ? Module.nrAudio || (Module.nrAudio = new Context()) : null;
+    };
+    const unlock = function () {
+        const audio = Module.nrSound();
+        if (audio && audio.state !== 'running')
             audio.resume().catch(function () {});
     };
     for (const kind of ['keydown', 'pointerdown', 'touchend'])
@@ -68,10 +70,9 @@ EM_JS(void, listenToPage, (), {
 // Three short tones, like an alarm clock; false where the browser has no
 // Web Audio or keeps it silent (no key or touch of the pupil's yet).
 EM_JS(int, playAlarm, (), {
-    const Context = window.AudioContext || window.webkitAudioContext;
-    if (!Context)
+    const audio = Module.nrSound();
+    if (!audio)
         return 0;
-    const audio = Module.nrAudio || (Module.nrAudio = new Context());
     if (audio.state !== 'running') {
         audio.resume().catch(function () {});
         return 0;
