@@ -1,6 +1,5 @@
 #include "browser_keys.h"
 #include "design.h"
-#include "focus_speaker.h"
 #include "startup.h"
 #include "widgets.h"
 #include "window_fixture.h"

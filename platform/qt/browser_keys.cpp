@@ -1,5 +1,7 @@
 #include "browser_keys.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
@@ -32,3 +34,17 @@ QString withBrowserFreeKeys(QString words)
     return words;
 }
 
+void typeCommitted(const QString &text)
+{
+    for (const QChar c : text) {
+        QWidget *target = QApplication::focusWidget();
+        if (!target)
+            return;
+        // Qt's key codes are the upper-case characters for Latin-1.
+        const int key = c.unicode() < 0x100 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+}

@@ -10,3 +10,7 @@ class QWidget;
 void addBrowserFreeKeys(QWidget *window);
 // ... and the game's words name that key.
 QString withBrowserFreeKeys(QString words);
+
+// Text committed at once (an on-screen keyboard's suggestion, a paste) as
+// the keys that type it, one character after another, to the focused control.
+void typeCommitted(const QString &text);

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -90,19 +89,4 @@ void FocusSpeaker::highlighted(QAction *action)
 {
     m_say(spokenMenuEntry(plain(action->text()), action->menu() != nullptr));
     m_window = nullptr;   // the window is met anew when the menu closes
-}
-
-void typeCommitted(const QString &text)
-{
-    for (const QChar c : text) {
-        QWidget *target = QApplication::focusWidget();
-        if (!target)
-            return;
-        // Qt's key codes are the upper-case characters for Latin-1.
-        const int key = c.unicode() < 0x100 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
-    }
 }

@@ -29,7 +29,3 @@ private:
     Say m_say;
     QPointer<QWidget> m_window;   // the window whose words were said last
 };
-
-// Text committed at once (an on-screen keyboard's suggestion, a paste) as
-// the keys that type it, one character after another, to the focused control.
-void typeCommitted(const QString &text);
