@@ -171,6 +171,13 @@ class TestWebPage(unittest.TestCase):
             self.browser.pump(0.2)
         self.fail(f'the operands never read the same twice: {last}')
 
+    def heard_operands(self):
+        """The operands of the problem the page says; read off the screen, a
+        busy machine's half-painted frame could give other digits."""
+        match = re.match(r'Quanto fa (meno )?(\d+) più (meno )?(\d+)\?', self.said())
+        self.assertIsNotNone(match, self.said())
+        return [(-1 if match[1] else 1) * int(match[2]), (-1 if match[3] else 1) * int(match[4])]
+
     def read_operands(self):
         image = self.shot('problem')
         # The two operands: the first two cyan boxes from the left.
@@ -227,7 +234,8 @@ class TestWebPage(unittest.TestCase):
 
         # Painted in the problem's colours; a right answer on the keypad, the
         # keys in the answer box from the start.
-        first, second = self.operands()
+        self.operands()
+        first, second = self.heard_operands()
         self.assertRegex(self.said(), rf'^Quanto fa .* Scrivi il risultato e premi Invio\.$')
         # The colour comes from the operands' magnitudes, drawn with a sign of their own.
         self.assertIn(self.shot('colours').getpixel(BACKGROUND),
@@ -242,7 +250,7 @@ class TestWebPage(unittest.TestCase):
         self.enter()
         self.wait(lambda: self.shot('second').getpixel(ANSWER) == (0, 255, 255) and self.counters()['totali'] == '1',
                   'the next problem')
-        first, second = self.operands()
+        first, second = self.heard_operands()
         self.type_text(str(first + second + 1), keypad=False)
         self.enter()
         # Black on the black window, the right answers' counter cannot be read now.
