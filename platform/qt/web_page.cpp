@@ -38,7 +38,9 @@ EM_JS(void, sayInPage, (const char *words), {
 // a touch: the pupil's first one readies the end's sound. What an on-screen
 // keyboard commits to the toolkit's input element (a suggestion, a paste,
 // several characters at once) is typed character by character, before the
-// toolkit's own handler, which would keep only the last one.
+// toolkit's own handler, which would keep only the last one (Qt 6.4) or
+// refuse the whole text for one wrong character (Qt 6.8). Compositions are
+// typed once ended; deletions stay with the toolkit.
 EM_JS(void, listenToPage, (), {
     // The page's one sound context, made when first needed; null without Web Audio.
     Module.nrSound = function () {
@@ -56,15 +58,37 @@ EM_JS(void, listenToPage, (), {
         const field = event.target;
         if (!(field instanceof HTMLInputElement) || field.closest('#avviso'))
             return;
-        event.stopImmediatePropagation();
-        if (event.isComposing || !field.value)
+        if (event.type === 'input' && !String(event.inputType).startsWith('insert'))
             return;
-        const text = field.value;
+        event.stopImmediatePropagation();
+        const ended = event.type === 'compositionend' ||
+            event.type === 'input' && !event.isComposing && event.inputType !== 'insertCompositionText';
+        // The text inserted, not the field's: Qt 6.8 fills it with the answer so far.
+        if (!ended || !event.data)
+            return;
         field.value = "";
-        Module.nrTypeCommitted(text);
+        Module.nrTypeCommitted(event.data);
     };
-    document.addEventListener('input', commit, true);
-    document.addEventListener('compositionend', commit, true);
+    for (const kind of ['input', 'compositionstart', 'compositionupdate', 'compositionend'])
+        document.addEventListener(kind, commit, true);
+});
+
+// Qt 6.8 takes the keys through an input element of its own, which has the
+// keyboard focus: a listener hears it named as the page names the game. Its
+// own mirror of the widgets has no announcements and does not follow the
+// focus; the page says what the focus meets, so the mirror stays out of hearing.
+EM_JS(void, fitToolkitToPage, (), {
+    const game = document.getElementById('gioco');
+    for (const field of document.querySelectorAll('body > input'))
+        if (game && game.hasAttribute('aria-label'))
+            field.setAttribute('aria-label', game.getAttribute('aria-label'));
+    for (const host of document.querySelectorAll('#qt-shadow-container')) {
+        if (!host.shadowRoot)
+            continue;
+        const style = document.createElement('style');
+        style.textContent = '.qt-window-a11y-container { display: none; }';
+        host.shadowRoot.appendChild(style);
+    }
 });
 
 // Three short tones, like an alarm clock; false where the browser has no
@@ -136,6 +160,7 @@ WebPage::WebPage()
 {
     QApplication::setStyle(new StillWidgets(QApplication::style()->name()));
     listenToPage();
+    fitToolkitToPage();
     emscripten_set_visibilitychange_callback(this, EM_FALSE, &visibilityChanged);
     qApp->installEventFilter(this);
 }
