@@ -3,6 +3,7 @@
 #include "focus_speaker.h"
 #include "qt_services.h"
 #include "qt_warnings.h"
+#include "spoken.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,6 +46,8 @@ private Q_SLOTS:
     void keysInThePauseAnswerNothing();
     void boxesSaidAsTheyOpen_data();
     void boxesSaidAsTheyOpen();
+    void focusSaidOnceSettled_data();
+    void focusSaidOnceSettled();
 
 private:
     // Runs `answer` on the box once it is open (a box that follows another
@@ -295,6 +298,43 @@ void TestBoxes::boxesSaidAsTheyOpen()
     QCOMPARE(inBox.mid(1), QStringList{heard});
     // Back in the window, its control is heard again, without the box.
     QTRY_COMPARE(said.mid(inBox.size()), QStringList{QStringLiteral("Quanto fa 1 più 1?")});
+}
+
+void TestBoxes::focusSaidOnceSettled_data()
+{
+    QTest::addColumn<bool>("passThrough");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QStringList>("heard");
+    // A window gives words a note as the focus comes back (the end time after its prompt).
+    QTest::newRow("note armed as the focus arrives") << false << QStringLiteral("Nessun orario di fine gioco.")
+        << QStringList{QStringLiteral("Nessun orario di fine gioco. Quanto fa 1 più 1?")};
+    // A closing menu gives the focus back just before a box takes it.
+    QTest::newRow("focus passing through") << true << QString() << QStringList{QStringLiteral("Esci, pulsante.")};
+}
+
+void TestBoxes::focusSaidOnceSettled()
+{
+    QFETCH(bool, passThrough);
+    QFETCH(QString, note);
+    QFETCH(QStringList, heard);
+    QWidget window;
+    auto *answer = new QLineEdit(&window);
+    auto *exit = new QPushButton(QStringLiteral("E&sci"), &window);
+    answer->setAccessibleDescription(QStringLiteral("Quanto fa 1 più 1?"));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    exit->setFocus();
+    QStringList said;
+    FocusSpeaker speaker([&said](const QString &words) { said << words; });
+    answer->setFocus();
+    if (passThrough)
+        exit->setFocus();
+    else
+        answer->setAccessibleDescription(spokenBefore(note, answer->accessibleDescription()));
+    QTRY_VERIFY(!said.isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(said, heard);
 }
 
 QTEST_MAIN(TestBoxes)

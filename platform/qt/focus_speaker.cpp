@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace {
 // "&Sì" as a listener hears it: "Sì".
@@ -64,8 +65,22 @@ QString FocusSpeaker::wordsFor(QWidget *now, bool newWindow)
 
 void FocusSpeaker::focusChanged(QWidget *, QWidget *now)
 {
+    // Said once what moved the focus is done: a box that closed has let its
+    // window arm what is new (the end time in force) by then, and a focus
+    // that only passed through (given back by a closing menu) is not said.
+    m_focus = now;
+    if (!m_pending) {
+        m_pending = true;
+        QTimer::singleShot(0, this, &FocusSpeaker::sayFocus);
+    }
+}
+
+void FocusSpeaker::sayFocus()
+{
+    m_pending = false;
+    QWidget *now = m_focus;
     // Menus say their entries as they are highlighted.
-    if (!now || qobject_cast<QMenu *>(now) || qobject_cast<QMenuBar *>(now))
+    if (!now || now != QApplication::focusWidget() || qobject_cast<QMenu *>(now) || qobject_cast<QMenuBar *>(now))
         return;
     const bool newWindow = now->window() != m_window;
     m_window = now->window();

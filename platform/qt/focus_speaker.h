@@ -25,7 +25,10 @@ protected:
 
 private:
     void focusChanged(QWidget *old, QWidget *now);
+    void sayFocus();
     void highlighted(QAction *action);
     Say m_say;
     QPointer<QWidget> m_window;   // the window whose words were said last
+    QPointer<QWidget> m_focus;    // where the focus went last, said soon
+    bool m_pending = false;
 };

@@ -59,6 +59,19 @@ void QtBoxes::waitAfterLastBox() const
     pause.exec();
 }
 
+// A box runs until answered. A page has no window manager to activate it
+// once shown: Qt 6.8 activates it as it is made, before it has put the
+// focus on its button or its text box, and so the focus is never given (and
+// never heard) or lands on the wrong control. There it is activated once shown.
+int QtBoxes::answer(QDialog &box)
+{
+#ifdef Q_OS_WASM
+    box.setAttribute(Qt::WA_ShowWithoutActivating);
+    QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
+#endif
+    return box.exec();
+}
+
 void QtBoxes::closed()
 {
     m_lastClosed.start();
@@ -93,7 +106,7 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    const int pressed = box.exec();
+    const int pressed = answer(box);
     box.hide();
     closed();
     switch (pressed) {
@@ -109,11 +122,14 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
 QString QtBoxes::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
     waitAfterLastBox();
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner(), title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
+    QInputDialog box(owner());
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    const bool ok = answer(box) == QDialog::Accepted;
+    box.hide();
     closed();
-    return ok ? text : QString();
+    return ok ? box.textValue() : QString();
 }
 
 void QtSystem::beep()

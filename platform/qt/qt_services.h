@@ -2,6 +2,7 @@
 
 #include "services.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QPointer>
@@ -33,6 +34,7 @@ public:
 private:
     QWidget *owner() const;
     void waitAfterLastBox() const;
+    static int answer(QDialog &box);
     void closed();
     QPointer<QWidget> m_owner;
     QElapsedTimer m_lastClosed;
