@@ -40,6 +40,8 @@ private Q_SLOTS:
     void endTimeFromClickBelowStopwatch();
     void endTimeByKeyboardNamedWithClock_data();
     void endTimeByKeyboardNamedWithClock();
+    void browserFreeKeyTypesNothing_data();
+    void browserFreeKeyTypesNothing();
     void tickFillsClockLabel();
     void focusCarriesWhatIsSaid_data();
     void focusCarriesWhatIsSaid();
@@ -412,6 +414,28 @@ void TestWindow::endTimeByKeyboardNamedWithClock()
     f.clock.advance(1);
     f.window->Timer1_Timer();
     QCOMPARE(f.c().lblTime->accessibleName(), QString(clockName).replace(QStringLiteral("10:00:00"), QStringLiteral("10:00:01")));
+}
+
+void TestWindow::browserFreeKeyTypesNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("shortcut");
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << int(Qt::AltModifier) << true;
+    QTest::newRow("Alt+W") << int(Qt::Key_W) << int(Qt::AltModifier) << true;
+    QTest::newRow("Ctrl+T, the desktop's") << int(Qt::Key_T) << int(Qt::ControlModifier) << false;
+    QTest::newRow("t") << int(Qt::Key_T) << int(Qt::NoModifier) << false;
+    QTest::newRow("Alt+Shift+T") << int(Qt::Key_T) << int(Qt::AltModifier | Qt::ShiftModifier) << false;
+    QTest::newRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << false;
+}
+
+void TestWindow::browserFreeKeyTypesNothing()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, shortcut);
+    const QString text = QKeySequence(key).toString().toLower();
+    QCOMPARE(isBrowserFreeKey(QKeyEvent(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text)), shortcut);
 }
 
 void TestWindow::tickFillsClockLabel()

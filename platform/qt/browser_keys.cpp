@@ -34,6 +34,12 @@ QString withBrowserFreeKeys(QString words)
     return words;
 }
 
+bool isBrowserFreeKey(const QKeyEvent &event)
+{
+    return event.modifiers() == Qt::AltModifier
+           && std::find(std::begin(browserKeys), std::end(browserKeys), event.key()) != std::end(browserKeys);
+}
+
 void typeCommitted(const QString &text)
 {
     for (const QChar c : text) {

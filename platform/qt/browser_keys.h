@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QKeyEvent;
 class QWidget;
 
 // A browser keeps Ctrl+T, Ctrl+N and Ctrl+W for its tabs and windows, and
@@ -10,6 +11,9 @@ class QWidget;
 void addBrowserFreeKeys(QWidget *window);
 // ... and the game's words name that key.
 QString withBrowserFreeKeys(QString words);
+// Such a key as it reaches a control after its shortcut had its turn: a page
+// (Qt 6.8) may hand it on to the box the shortcut opened, where it must not type.
+bool isBrowserFreeKey(const QKeyEvent &event);
 
 // Text committed at once (an on-screen keyboard's suggestion, a paste) as
 // the keys that type it, one character after another, to the focused control.

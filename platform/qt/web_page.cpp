@@ -3,6 +3,7 @@
 #include "browser_keys.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QProxyStyle>
 #include <emscripten.h>
@@ -170,6 +171,9 @@ bool WebPage::eventFilter(QObject *watched, QEvent *event)
     // A window shown, or its contents made anew (a new game).
     if (event->type() == QEvent::Show && watched->isWidgetType())
         addBrowserFreeKeys(static_cast<QWidget *>(watched)->window());
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        && isBrowserFreeKey(*static_cast<QKeyEvent *>(event)))
+        return true;
     return QObject::eventFilter(watched, event);
 }
 
