@@ -9,6 +9,11 @@
 
 namespace {
 constexpr Qt::Key browserKeys[] = {Qt::Key_T, Qt::Key_N, Qt::Key_W};
+
+bool isBrowserKey(int key)
+{
+    return std::find(std::begin(browserKeys), std::end(browserKeys), key) != std::end(browserKeys);
+}
 }
 
 void addBrowserFreeKeys(QWidget *window)
@@ -17,8 +22,7 @@ void addBrowserFreeKeys(QWidget *window)
         QList<QKeySequence> keys = shortcut->keys();
         for (const QKeySequence &sequence : shortcut->keys()) {
             const QKeyCombination key = sequence[0];
-            if (sequence.count() == 1 && key.keyboardModifiers() == Qt::ControlModifier
-                && std::find(std::begin(browserKeys), std::end(browserKeys), key.key()) != std::end(browserKeys)
+            if (sequence.count() == 1 && key.keyboardModifiers() == Qt::ControlModifier && isBrowserKey(key.key())
                 && !keys.contains(QKeySequence(Qt::ALT | key.key())))
                 keys << QKeySequence(Qt::ALT | key.key());
         }
@@ -36,8 +40,7 @@ QString withBrowserFreeKeys(QString words)
 
 bool isBrowserFreeKey(const QKeyEvent &event)
 {
-    return event.modifiers() == Qt::AltModifier
-           && std::find(std::begin(browserKeys), std::end(browserKeys), event.key()) != std::end(browserKeys);
+    return event.modifiers() == Qt::AltModifier && isBrowserKey(event.key());
 }
 
 void typeCommitted(const QString &text)

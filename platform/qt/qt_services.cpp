@@ -59,17 +59,21 @@ void QtBoxes::waitAfterLastBox() const
     pause.exec();
 }
 
-// A box runs until answered. A page has no window manager to activate it
-// once shown: Qt 6.8 activates it as it is made, before it has put the
-// focus on its button or its text box, and so the focus is never given (and
-// never heard) or lands on the wrong control. There it is activated once shown.
+// A box runs until answered, then goes. A page has no window manager to
+// activate it once shown: Qt 6.8 activates it as it is made, before it has
+// put the focus on its button or its text box, and so the focus is never
+// given (and never heard) or lands on the wrong control. There it is
+// activated once shown.
 int QtBoxes::answer(QDialog &box)
 {
 #ifdef Q_OS_WASM
     box.setAttribute(Qt::WA_ShowWithoutActivating);
     QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
 #endif
-    return box.exec();
+    const int result = box.exec();
+    box.hide();
+    closed();
+    return result;
 }
 
 void QtBoxes::closed()
@@ -107,8 +111,6 @@ Button QtBoxes::message(const QString &text, int style, const QString &title)
         box.setDefaultButton(QMessageBox::Ok);
     }
     const int pressed = answer(box);
-    box.hide();
-    closed();
     switch (pressed) {
     case QMessageBox::Yes:
         return Button::Yes;
@@ -126,10 +128,7 @@ QString QtBoxes::input(const QString &prompt, const QString &title, const QStrin
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(defaultText);
-    const bool ok = answer(box) == QDialog::Accepted;
-    box.hide();
-    closed();
-    return ok ? box.textValue() : QString();
+    return answer(box) == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void QtSystem::beep()

@@ -34,7 +34,7 @@ public:
 private:
     QWidget *owner() const;
     void waitAfterLastBox() const;
-    static int answer(QDialog &box);
+    int answer(QDialog &box);
     void closed();
     QPointer<QWidget> m_owner;
     QElapsedTimer m_lastClosed;

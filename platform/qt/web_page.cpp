@@ -80,9 +80,10 @@ EM_JS(void, listenToPage, (), {
 // focus; the page says what the focus meets, so the mirror stays out of hearing.
 EM_JS(void, fitToolkitToPage, (), {
     const game = document.getElementById('gioco');
+    const name = game && game.getAttribute('aria-label');
     for (const field of document.querySelectorAll('body > input'))
-        if (game && game.hasAttribute('aria-label'))
-            field.setAttribute('aria-label', game.getAttribute('aria-label'));
+        if (name)
+            field.setAttribute('aria-label', name);
     for (const host of document.querySelectorAll('#qt-shadow-container')) {
         if (!host.shadowRoot)
             continue;
