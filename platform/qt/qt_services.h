@@ -2,13 +2,13 @@
 
 #include "services.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QPointer>
 #include <QWidget>
 #include <random>
 
+class QDialog;
 class QTranslator;
 
 // Loads the toolkit's own translations (Yes, No, Cancel) for the locale into

@@ -81,12 +81,11 @@ EM_JS(void, listenToPage, (), {
 EM_JS(void, fitToolkitToPage, (), {
     const game = document.getElementById('gioco');
     const name = game && game.getAttribute('aria-label');
-    for (const field of document.querySelectorAll('body > input'))
-        if (name)
+    if (name)
+        for (const field of document.querySelectorAll('body > input'))
             field.setAttribute('aria-label', name);
-    for (const host of document.querySelectorAll('#qt-shadow-container')) {
-        if (!host.shadowRoot)
-            continue;
+    const host = document.getElementById('qt-shadow-container');
+    if (host && host.shadowRoot) {
         const style = document.createElement('style');
         style.textContent = '.qt-window-a11y-container { display: none; }';
         host.shadowRoot.appendChild(style);
