@@ -82,6 +82,10 @@ void FocusSpeaker::sayFocus()
     // Menus say their entries as they are highlighted.
     if (!now || now != QApplication::focusWidget() || qobject_cast<QMenu *>(now) || qobject_cast<QMenuBar *>(now))
         return;
+    // A box up but not yet given the focus (a page activates it once shown)
+    // is what comes next: the window under it only passes through.
+    if (const QWidget *box = QApplication::activeModalWidget(); box && now->window() != box)
+        return;
     const bool newWindow = now->window() != m_window;
     m_window = now->window();
     if (const QString words = wordsFor(now, newWindow); !words.isEmpty())
