@@ -33,6 +33,13 @@ void Tavola::load()
     m_c = buildForm(this);
     setCentralWidget(m_c.form);
     setMenuBar(m_c.menuBar);
+    // In a window already on screen (a new game) the toolkit would show the
+    // new controls only once back in the event loop: by then the window may
+    // be active again, with no control to take the focus. Shown at once.
+    if (isVisible()) {
+        m_c.form->show();
+        m_c.menuBar->show();
+    }
     setWindowTitle(QString::fromLatin1(Design::window.caption));
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     // The window keeps the design's size; the layout is absolute. The size is
@@ -203,15 +210,16 @@ void Tavola::txtAnswer_KeyPress(int &keyCode)
 
 void Tavola::Label8_Click()
 {
-    askEndTime(m_state, m_boxes, m_services.timeText);
-    setTimeLabel(m_c.lblTime->text());   // the clock names the end time now in force
-    // Heard when the focus comes back from the prompt, before what the
-    // control that takes it says anyway; once: gone when it loses the focus.
-    if (QWidget *back = focusWidget()) {
-        describe(back, ownWords(back), spokenEndTime(endTimeText()));
-        back->installEventFilter(this);
-        m_noted = back;
-    }
+    askEndTime(m_state, m_boxes, m_services.timeText, [this] {
+        setTimeLabel(m_c.lblTime->text());   // the clock names the end time now in force
+        // Heard when the focus comes back from the prompt, before what the
+        // control that takes it says anyway; once: gone when it loses the focus.
+        if (QWidget *back = focusWidget()) {
+            describe(back, ownWords(back), spokenEndTime(endTimeText()));
+            back->installEventFilter(this);
+            m_noted = back;
+        }
+    });
 }
 
 void Tavola::Timer1_Timer()
@@ -221,12 +229,21 @@ void Tavola::Timer1_Timer()
 
 void Tavola::Next_Click()
 {
-    if (m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
-                        BoxStyle::yesNo + BoxStyle::question + BoxStyle::secondDefault,
-                        QStringLiteral("INIZIARE NUOVA GARA")) != Button::Yes)
-        return;
-    unload();
-    showForm();
+    askNewGame({});
+}
+
+void Tavola::askNewGame(std::function<void()> answered)
+{
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                    BoxStyle::yesNo + BoxStyle::question + BoxStyle::secondDefault,
+                    QStringLiteral("INIZIARE NUOVA GARA"), [this, answered = std::move(answered)](Button pressed) {
+                        if (pressed == Button::Yes) {
+                            unload();
+                            showForm();
+                        }
+                        if (answered)
+                            answered();
+                    });
 }
 
 void Tavola::cmdExit_Click()

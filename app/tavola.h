@@ -70,7 +70,8 @@ private:
     bool minimized() const override;
     QString caption() const override;
     void showTimeInCaption() override { ShowTimeInCaption(); }
-    void offerNewGame() override { Next_Click(); }
+    void offerNewGame(std::function<void()> answered) override { askNewGame(std::move(answered)); }
+    void askNewGame(std::function<void()> answered);
 
     CountingBoxes m_boxes;
     Services m_services;

@@ -9,20 +9,24 @@ QString endTimeText(const EndTime &end, const TimeText &timeText)
     return timeText.text(std::get<DateTime>(end));
 }
 
-void askEndTime(GameState &state, Boxes &boxes, const TimeText &timeText)
+void askEndTime(GameState &state, Boxes &boxes, const TimeText &timeText, std::function<void()> done)
 {
-    const QString answer = boxes.input(QStringLiteral("Immettere l'orario di fine  gioco"),
-                                       QStringLiteral("Il gioco termina alle ore"),
-                                       endTimeText(state.endTime, timeText));
-    state.endTime = answer;
-    if (answer.isEmpty())
-        return;
-    if (const auto value = timeText.parse(answer)) {
-        state.endTime = *value;
-        return;
-    }
-    boxes.message(QStringLiteral("L'orario immesso non è valido."), BoxStyle::okOnly,
-                  QStringLiteral("Orario di esempio  14.22"));
+    const auto finish = [done](Button = Button::Ok) {
+        if (done)
+            done();
+    };
+    boxes.input(QStringLiteral("Immettere l'orario di fine  gioco"), QStringLiteral("Il gioco termina alle ore"),
+                endTimeText(state.endTime, timeText), [&state, &boxes, &timeText, finish](const QString &answer) {
+                    state.endTime = answer;
+                    if (answer.isEmpty())
+                        return finish();
+                    if (const auto value = timeText.parse(answer)) {
+                        state.endTime = *value;
+                        return finish();
+                    }
+                    boxes.message(QStringLiteral("L'orario immesso non è valido."), BoxStyle::okOnly,
+                                  QStringLiteral("Orario di esempio  14.22"), finish);
+                });
 }
 
 void tick(GameState &state, ClockFace &face, const Services &services, const CountingBoxes &open)
@@ -35,10 +39,11 @@ void tick(GameState &state, ClockFace &face, const Services &services, const Cou
     if (state.endReached(clock.now()) && !state.endAnnounced) {
         if (!open.anyOpen()) {
             services.system.beep();
+            // Announced once the question that follows is answered.
             services.boxes.message(QStringLiteral("Gioco fino alle ") + timeText.text(clock.now()),
-                                   BoxStyle::okOnly, QStringLiteral("Fine"));
-            face.offerNewGame();
-            state.endAnnounced = true;
+                                   BoxStyle::okOnly, QStringLiteral("Fine"), [&state, &face](Button) {
+                                       face.offerNewGame([&state] { state.endAnnounced = true; });
+                                   });
         }
     } else if (state.beforeEnd(clock.now())) {
         state.endAnnounced = false;

@@ -15,8 +15,8 @@ public:
     virtual bool minimized() const = 0;
     virtual QString caption() const = 0;
     virtual void showTimeInCaption() = 0;
-    // Asks whether to start a new game, and starts it on yes.
-    virtual void offerNewGame() = 0;
+    // Asks whether to start a new game, starts it on yes, then runs `answered`.
+    virtual void offerNewGame(std::function<void()> answered) = 0;
 };
 
 // The end time as the prompt offers it again.
@@ -24,7 +24,8 @@ QString endTimeText(const EndTime &end, const TimeText &timeText);
 
 // Asks for the end time; an empty answer or Cancel clears it, an invalid one
 // is reported and kept as text so that the next prompt offers it again.
-void askEndTime(GameState &state, Boxes &boxes, const TimeText &timeText);
+// `done` runs once the last box of it has been answered.
+void askEndTime(GameState &state, Boxes &boxes, const TimeText &timeText, std::function<void()> done = {});
 
 // One tick of the clock. The end is announced once, and never on top of
 // another box: while one is open the announcement waits for a later tick.

@@ -1,24 +1,24 @@
 #include "counting_boxes.h"
 
-namespace {
-struct OpenScope
+// A box counts as open until its answer has been handled: a box that the
+// answer opens in turn is counted before this one is let go.
+template <typename Answer>
+std::function<void(Answer)> CountingBoxes::counted(std::function<void(Answer)> then)
 {
-    explicit OpenScope(int &count) : m_count(count) { ++m_count; }
-    ~OpenScope() { --m_count; }
-    OpenScope(const OpenScope &) = delete;
-    OpenScope &operator=(const OpenScope &) = delete;
-    int &m_count;
-};
+    ++m_open;
+    return [this, then = std::move(then)](Answer answer) {
+        if (then)
+            then(answer);
+        --m_open;
+    };
 }
 
-Button CountingBoxes::message(const QString &text, int style, const QString &title)
+void CountingBoxes::message(const QString &text, int style, const QString &title, Pressed then)
 {
-    OpenScope scope(m_open);
-    return m_inner.message(text, style, title);
+    m_inner.message(text, style, title, counted(std::move(then)));
 }
 
-QString CountingBoxes::input(const QString &prompt, const QString &title, const QString &defaultText)
+void CountingBoxes::input(const QString &prompt, const QString &title, const QString &defaultText, Typed then)
 {
-    OpenScope scope(m_open);
-    return m_inner.input(prompt, title, defaultText);
+    m_inner.input(prompt, title, defaultText, counted(std::move(then)));
 }

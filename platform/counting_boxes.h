@@ -11,10 +11,12 @@ public:
 
     bool anyOpen() const { return m_open > 0; }
 
-    Button message(const QString &text, int style, const QString &title) override;
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    void message(const QString &text, int style, const QString &title, Pressed then = {}) override;
+    void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) override;
 
 private:
+    template <typename Answer>
+    std::function<void(Answer)> counted(std::function<void(Answer)> then);
     Boxes &m_inner;
     int m_open = 0;
 };

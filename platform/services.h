@@ -3,6 +3,7 @@
 #include "datetime.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The toolkit's services that the game logic needs, as small interfaces so
@@ -19,13 +20,18 @@ constexpr int information = 64;
 constexpr int secondDefault = 256;
 }
 
+// A box opens and the call returns at once: the answer comes later, to the
+// function given, so that no handler waits inside the event loop (a web
+// page has no nested one).
 class Boxes
 {
 public:
+    using Pressed = std::function<void(Button)>;
+    using Typed = std::function<void(const QString &)>;
     virtual ~Boxes() = default;
-    virtual Button message(const QString &text, int style, const QString &title) = 0;
-    // Returns "" when the user cancels.
-    virtual QString input(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    virtual void message(const QString &text, int style, const QString &title, Pressed then = {}) = 0;
+    // Gives "" when the user cancels.
+    virtual void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) = 0;
 };
 
 class System

@@ -25,26 +25,31 @@ public:
     std::deque<QString> inputs;      // next answers to input boxes; "" (cancel) when empty
     std::function<void()> whileOpen; // runs while a box is open, as the event loop would
 
-    Button message(const QString &text, int style, const QString &title) override
+    // Answered at once, as a pupil who answers before anything else happens.
+    void message(const QString &text, int style, const QString &title, Pressed then = {}) override
     {
         calls.push_back({QStringLiteral("message"), text, title, style, {}});
         runWhileOpen();
-        if (buttons.empty())
-            return (style & 0x0f) == BoxStyle::yesNo ? Button::No : Button::Ok;
-        const Button b = buttons.front();
-        buttons.pop_front();
-        return b;
+        Button b = (style & 0x0f) == BoxStyle::yesNo ? Button::No : Button::Ok;
+        if (!buttons.empty()) {
+            b = buttons.front();
+            buttons.pop_front();
+        }
+        if (then)
+            then(b);
     }
 
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override
+    void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) override
     {
         calls.push_back({QStringLiteral("input"), prompt, title, 0, defaultText});
         runWhileOpen();
-        if (inputs.empty())
-            return {};
-        const QString s = inputs.front();
-        inputs.pop_front();
-        return s;
+        QString s;
+        if (!inputs.empty()) {
+            s = inputs.front();
+            inputs.pop_front();
+        }
+        if (then)
+            then(s);
     }
 
     QStringList titles() const

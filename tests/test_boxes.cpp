@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <functional>
+#include <optional>
 
 class FakeSoundTheme final : public SoundTheme
 {
@@ -110,7 +111,11 @@ void TestBoxes::messageStyle()
         else
             static_cast<QDialog *>(box)->done(0);
     });
-    QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), style, QStringLiteral("Titolo")), result);
+    std::optional<Button> pressed;
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), style, QStringLiteral("Titolo"),
+                    [&pressed](Button b) { pressed = b; });
+    QTRY_VERIFY(pressed);
+    QCOMPARE(*pressed, result);
     QCOMPARE(title, QStringLiteral("Titolo"));
     QCOMPARE(shownIcon, icon);
     QCOMPARE(parent, &m_owner);
@@ -141,22 +146,30 @@ void TestBoxes::inputBox()
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, cancel ? Qt::Key_Escape : Qt::Key_Return);
     });
-    QCOMPARE(m_boxes.input(QStringLiteral("Immettere"), QStringLiteral("Titolo"), QStringLiteral("xyz")), result);
+    std::optional<QString> typedBack;
+    m_boxes.input(QStringLiteral("Immettere"), QStringLiteral("Titolo"), QStringLiteral("xyz"),
+                  [&typedBack](const QString &text) { typedBack = text; });
+    QTRY_VERIFY(typedBack);
+    QCOMPARE(*typedBack, result);
     QCOMPARE(offered, QStringLiteral("xyz"));
     QCOMPARE(parent, &m_owner);
 }
 
 void TestBoxes::countsOpenBoxes()
 {
-    CountingBoxes counting(m_boxes);
+    QtBoxes boxes;   // no box closed just before: this one opens at once
+    boxes.setOwner(&m_owner);
+    CountingBoxes counting(boxes);
     bool openSeen = false;
     whenOpen([&](QWidget *box) {
         openSeen = counting.anyOpen();
         QTest::keyClick(box, Qt::Key_Return);
     });
     counting.message(QStringLiteral("x"), 0, QStringLiteral("y"));
+    // The call has returned, the box waits for its answer: nothing blocks.
+    QVERIFY(counting.anyOpen());
+    QTRY_VERIFY(!counting.anyOpen());
     QVERIFY(openSeen);
-    QVERIFY(!counting.anyOpen());
 }
 
 void TestBoxes::italianYesNo()
@@ -169,7 +182,10 @@ void TestBoxes::italianYesNo()
             buttons << b->text().remove(u'&');
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"));
+    bool answered = false;
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"),
+                    [&answered](Button) { answered = true; });
+    QTRY_VERIFY(answered);
     QCoreApplication::removeTranslator(&translator);
     buttons.sort();
     QCOMPARE(buttons, QStringLiteral("No Sì").split(u' '));
@@ -231,9 +247,10 @@ void TestBoxes::keysInThePauseAnswerNothing()
     QLineEdit answer;
     answer.installEventFilter(&counter);
     whenOpen([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
-    m_boxes.message(QStringLiteral("Gioco fino alle 14:22:00"), 0, QStringLiteral("Fine"));
     QElapsedTimer pause;
-    pause.start();
+    m_boxes.message(QStringLiteral("Gioco fino alle 14:22:00"), 0, QStringLiteral("Fine"),
+                    [&pause](Button) { pause.start(); });
+    QTRY_VERIFY(pause.isValid());
     int firstOpen = 0;
     qint64 waited = 0;
     whenOpen([&](QWidget *box) {
@@ -247,7 +264,11 @@ void TestBoxes::keysInThePauseAnswerNothing()
         else
             QTest::mouseClick(&answer, Qt::LeftButton);
     });
-    QCOMPARE(m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("Titolo")), Button::No);
+    std::optional<Button> pressed;
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("Titolo"),
+                    [&pressed](Button b) { pressed = b; });
+    QTRY_VERIFY(pressed);
+    QCOMPARE(*pressed, Button::No);
     QCOMPARE(firstOpen, 0);
     // A pause, not a wait: long enough for a screen reader, short for a pupil.
     QVERIFY2(waited >= QtBoxes::pauseBetweenBoxesMs && waited < 2000, qPrintable(QString::number(waited)));
@@ -291,10 +312,12 @@ void TestBoxes::boxesSaidAsTheyOpen()
     });
     const QString title = QStringLiteral("INIZIARE NUOVA GARA");
     const QString text = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?");
+    bool answered = false;
     if (input)
-        m_boxes.input(text, title, QStringLiteral("14.22"));
+        m_boxes.input(text, title, QStringLiteral("14.22"), [&answered](const QString &) { answered = true; });
     else
-        m_boxes.message(text, style, title);
+        m_boxes.message(text, style, title, [&answered](Button) { answered = true; });
+    QTRY_VERIFY(answered);
     QCOMPARE(inBox.mid(1), QStringList{heard});
     // Back in the window, its control is heard again, without the box.
     QTRY_COMPARE(said.mid(inBox.size()), QStringList{QStringLiteral("Quanto fa 1 più 1?")});

@@ -29,14 +29,17 @@ public:
         title = m_timeText.mediumTime(m_clock.now());
         ++titleWrites;
     }
-    void offerNewGame() override
+    void offerNewGame(std::function<void()> answered) override
     {
-        if (m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"))
-            == Button::Yes) {
-            ++newGames;
-            m_state.reset();
-            label.clear();
-        }
+        m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"),
+                        [this, answered](Button pressed) {
+                            if (pressed == Button::Yes) {
+                                ++newGames;
+                                m_state.reset();
+                                label.clear();
+                            }
+                            answered();
+                        });
     }
 
 private:
@@ -264,7 +267,9 @@ void TestClock::endTimeEntry()
     QFETCH(bool, errorShown);
     m_state.endTime = before;
     m_boxes.inputs = {typed};
-    askEndTime(m_state, m_boxes, m_timeText);
+    std::vector<std::size_t> doneAfter;   // boxes asked each time it was done
+    askEndTime(m_state, m_boxes, m_timeText, [this, &doneAfter] { doneAfter.push_back(m_boxes.calls.size()); });
+    QCOMPARE(doneAfter, std::vector<std::size_t>{m_boxes.calls.size()});
     QVERIFY(m_state.endTime == after);
     QCOMPARE(m_boxes.calls.front().text, QStringLiteral("Immettere l'orario di fine  gioco"));
     QCOMPARE(m_boxes.calls.front().title, QStringLiteral("Il gioco termina alle ore"));

@@ -1,7 +1,6 @@
 #include "qt_services.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QTimer>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -10,6 +9,7 @@
 #include <QTime>
 
 #include <chrono>
+#include <memory>
 
 QWidget *QtBoxes::owner() const
 {
@@ -49,31 +49,48 @@ protected:
 };
 }
 
-void QtBoxes::waitAfterLastBox() const
+void QtBoxes::afterLastBox(std::function<void()> show) const
 {
-    if (!m_lastClosed.isValid() || m_lastClosed.elapsed() >= pauseBetweenBoxesMs)
+    if (!m_lastClosed.isValid() || m_lastClosed.elapsed() >= pauseBetweenBoxesMs) {
+        show();
         return;
-    HoldInput hold;
-    QEventLoop pause;
-    QTimer::singleShot(pauseBetweenBoxesMs - int(m_lastClosed.elapsed()), &pause, &QEventLoop::quit);
-    pause.exec();
+    }
+    auto hold = std::make_shared<HoldInput>();
+    QTimer::singleShot(pauseBetweenBoxesMs - int(m_lastClosed.elapsed()), qApp,
+                       [hold, show = std::move(show)]() mutable {
+                           hold.reset();
+                           show();
+                       });
 }
 
-// A box runs until answered, then goes. A page has no window manager to
-// activate it once shown: Qt 6.8 activates it as it is made, before it has
-// put the focus on its button or its text box, and so the focus is never
-// given (and never heard) or lands on the wrong control. There it is
-// activated once shown.
-int QtBoxes::answer(QDialog &box)
+// A box is modal to the whole program, as the design's are, and goes once
+// answered. A page has no window manager to activate it once shown: Qt 6.8
+// activates it as it is made, before it has put the focus on its button or
+// its text box, and so the focus is never given (and never heard) or lands
+// on the wrong control. There it is activated once shown.
+void QtBoxes::open(QDialog *box, std::function<void(int, const QString &)> answered)
 {
+    box->setWindowModality(Qt::ApplicationModal);
 #ifdef Q_OS_WASM
-    box.setAttribute(Qt::WA_ShowWithoutActivating);
-    QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
 #endif
-    const int result = box.exec();
-    box.hide();
-    closed();
-    return result;
+    // The answer is handled once the key or click that gave it has been
+    // dealt with, and the box is gone by then, as when it ran an event loop
+    // of its own: the window under it is active again, with its focus.
+    QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)](int result) {
+        const auto *input = qobject_cast<QInputDialog *>(box);
+        const QString typed = input && result == QDialog::Accepted ? input->textValue() : QString();
+        QMetaObject::invokeMethod(qApp, [this, box = QPointer<QDialog>(box), answered, result, typed] {
+            if (!box)
+                return;   // the program is ending
+            box->hide();
+            closed();
+            delete box.data();
+            answered(result, typed);
+        }, Qt::QueuedConnection);
+    });
+    box->show();
 }
 
 void QtBoxes::closed()
@@ -85,50 +102,56 @@ void QtBoxes::closed()
         window->activateWindow();
 }
 
-Button QtBoxes::message(const QString &text, int style, const QString &title)
+void QtBoxes::message(const QString &text, int style, const QString &title, Pressed then)
 {
-    waitAfterLastBox();
-    QMessageBox box(owner());
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (style & 0x70) {
-    case BoxStyle::question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case BoxStyle::information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    }
-    if ((style & 0x0f) == BoxStyle::yesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton((style & BoxStyle::secondDefault) ? QMessageBox::No : QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-    }
-    const int pressed = answer(box);
-    switch (pressed) {
-    case QMessageBox::Yes:
-        return Button::Yes;
-    case QMessageBox::No:
-        return Button::No;
-    default:
-        return (style & 0x0f) == BoxStyle::yesNo ? Button::No : Button::Ok;
-    }
+    afterLastBox([this, text, style, title, then = std::move(then)]() mutable {
+        auto *box = new QMessageBox(owner());
+        box->setWindowTitle(title);
+        box->setText(text);
+        switch (style & 0x70) {
+        case BoxStyle::question:
+            box->setIcon(QMessageBox::Question);
+            break;
+        case BoxStyle::information:
+            box->setIcon(QMessageBox::Information);
+            break;
+        default:
+            box->setIcon(QMessageBox::NoIcon);
+            break;
+        }
+        const bool yesNo = (style & 0x0f) == BoxStyle::yesNo;
+        if (yesNo) {
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box->setDefaultButton((style & BoxStyle::secondDefault) ? QMessageBox::No : QMessageBox::Yes);
+            box->setEscapeButton(QMessageBox::No);
+        } else {
+            box->setStandardButtons(QMessageBox::Ok);
+            box->setDefaultButton(QMessageBox::Ok);
+        }
+        open(box, [yesNo, then = std::move(then)](int pressed, const QString &) {
+            if (!then)
+                return;
+            // Closed by other means than its buttons: No, or Ok.
+            if (pressed == QMessageBox::Yes)
+                then(Button::Yes);
+            else
+                then(yesNo ? Button::No : Button::Ok);
+        });
+    });
 }
 
-QString QtBoxes::input(const QString &prompt, const QString &title, const QString &defaultText)
+void QtBoxes::input(const QString &prompt, const QString &title, const QString &defaultText, Typed then)
 {
-    waitAfterLastBox();
-    QInputDialog box(owner());
-    box.setWindowTitle(title);
-    box.setLabelText(prompt);
-    box.setTextValue(defaultText);
-    return answer(box) == QDialog::Accepted ? box.textValue() : QString();
+    afterLastBox([this, prompt, title, defaultText, then = std::move(then)]() mutable {
+        auto *box = new QInputDialog(owner());
+        box->setWindowTitle(title);
+        box->setLabelText(prompt);
+        box->setTextValue(defaultText);
+        open(box, [then = std::move(then)](int, const QString &typed) {
+            if (then)
+                then(typed);
+        });
+    });
 }
 
 void QtSystem::beep()

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <random>
 
 class QDialog;
@@ -22,8 +23,8 @@ public:
     // box has just closed or the window is not the active one.
     void setOwner(QWidget *window) { m_owner = window; }
 
-    Button message(const QString &text, int style, const QString &title) override;
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    void message(const QString &text, int style, const QString &title, Pressed then = {}) override;
+    void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) override;
 
     // A screen reader hears of a box that closed, and of the key that closed
     // it, a moment after: a box opened at once would already be the active
@@ -33,8 +34,11 @@ public:
 
 private:
     QWidget *owner() const;
-    void waitAfterLastBox() const;
-    int answer(QDialog &box);
+    // Runs `show` once the pause after the last box is over.
+    void afterLastBox(std::function<void()> show) const;
+    // Shows the box, modal; once answered it goes, and `answered` has its
+    // result and, from an input box, the text it was given.
+    void open(QDialog *box, std::function<void(int, const QString &)> answered);
     void closed();
     QPointer<QWidget> m_owner;
     QElapsedTimer m_lastClosed;
