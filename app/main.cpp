@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPixmapCache>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     QtRandom random;
     Tavola tavola(Services{boxes, system, clock, timeText, random});
     boxes.setOwner(&tavola);
-    tavola.showForm();
+    // Built once the event loop runs: a page's browser paints and answers
+    // between the toolkit's start and the window's, not one long wait.
+    QTimer::singleShot(0, &tavola, &Tavola::showForm);
     return QApplication::exec();
 }
