@@ -4,10 +4,11 @@
 const VERSION = 'numeri-relativi-@VERSION@';
 const FILES = ['./', @FILES@];
 
-// Every file anew from the server, past the browser's own cache; the set is
-// stored only once every answer is good, else nothing is kept.
+// Every file as the server has it now: what the browser's own cache holds
+// already is asked about (a 304), not fetched again. The set is stored only
+// once every answer is good, else nothing is kept.
 self.addEventListener('install', event => {
-  event.waitUntil(Promise.all(FILES.map(file => fetch(new Request(file, {cache: 'reload'})).then(answer => {
+  event.waitUntil(Promise.all(FILES.map(file => fetch(new Request(file, {cache: 'no-cache'})).then(answer => {
     if (!answer.ok)
       throw new Error(`${file}: ${answer.status}`);
     return [file, answer];

@@ -370,6 +370,8 @@ class TestWebPage(unittest.TestCase):
                 f.seek(0)
                 f.write(text)
                 f.truncate()
+            for copy in (name + '.gz', name + '.br'):
+                os.remove(os.path.join(site, copy))
         self.server.folder = site
         self.addCleanup(setattr, self.server, 'folder', SITE)
         self.assertEqual(b.evaluate('navigator.serviceWorker.getRegistration().then(r => r.update()).then(() => 1)'), 1)

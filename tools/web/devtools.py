@@ -1,6 +1,5 @@
 """A small client of Chromium's DevTools protocol (one page, its console and
 its events), and a quiet local server for the page."""
-import http.server
 import json
 import os
 import shutil
@@ -12,11 +11,10 @@ import urllib.request
 
 import websocket
 
+from serve import Site, server as site_server
 
-class _Quiet(http.server.SimpleHTTPRequestHandler):
-    def __init__(self, request, address, server):
-        super().__init__(request, address, server, directory=server.folder)
 
+class _Quiet(Site):
     def log_message(self, *args):
         pass
 
@@ -26,7 +24,6 @@ class _Quiet(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
     def do_GET(self):
-        self.directory = self.server.folder
         # A server in trouble answers every request with the same error.
         if self.server.failing and self.server.failing[1](self.path):
             self.send_error(self.server.failing[0])
@@ -35,12 +32,11 @@ class _Quiet(http.server.SimpleHTTPRequestHandler):
 
 
 def serve(folder):
-    """Serves a folder (its attribute folder, which may change) on a free
-    local port until shutdown(); its address is server_address.
-    fail(status, which) makes it answer the paths for which which(path)
-    holds with that error; fail(None) mends it."""
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), _Quiet)
-    server.folder = folder
+    """Serves a folder as tools/web/serve.py does (its attribute folder,
+    which may change) on a free local port until shutdown(); its address
+    is server_address. fail(status, which) makes it answer the paths for
+    which which(path) holds with that error; fail(None) mends it."""
+    server = site_server(folder, 0, _Quiet)
     server.failing = None
     server.fail = lambda status, which=lambda path: True: setattr(server, 'failing', status and (status, which))
     threading.Thread(target=server.serve_forever, daemon=True).start()
