@@ -1,6 +1,7 @@
-"""The web page's weight and start: what travels compressed (gzip, brotli) and
-the time from navigation to the first frame with the game painted, in headless
-Chromium from a local server; medians of several loads in one run.
+"""The web page's weight and start: what the first visit fetches, plain and
+compressed (gzip, brotli), and the time from navigation to the first frame
+with the game painted, in headless Chromium from a local server that sends
+the compressed copies; medians of several loads in one run.
 Usage: bench/web-bench.py [SITE] [LOADS]   (after tools/web/build)"""
 import os
 import statistics
@@ -13,20 +14,24 @@ from devtools import Browser, serve  # noqa: E402
 site = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else 'build/web')
 loads = int(sys.argv[2]) if len(sys.argv) > 2 else 7
 
-files = [f for f in sorted(os.listdir(site)) if not f.endswith(('.gz', '.br'))]
+# What a pupil's browser fetches before the first problem: the page, Qt's
+# loader, the program's script and its WebAssembly (not the icons, the
+# manifest or the offline copy's worker, which come after).
+first = ['index.html', 'qtloader.js', 'numeri-relativi.js', 'numeri-relativi.wasm']
 size = lambda name: os.path.getsize(os.path.join(site, name)) if os.path.exists(os.path.join(site, name)) else 0
-rows = [(f, size(f), size(f + '.gz') or size(f), size(f + '.br') or size(f)) for f in files]
+rows = [(f, size(f), size(f + '.gz') or size(f), size(f + '.br') or size(f)) for f in first]
 print(f'{"file":28} {"bytes":>10} {"gzip":>10} {"brotli":>10}')
 for name, plain, gz, br in rows:
     print(f'{name:28} {plain:10d} {gz:10d} {br:10d}')
 total = [sum(r[i] for r in rows) for i in (1, 2, 3)]
-print(f'{"in all (MB)":28} {total[0] / 1e6:10.2f} {total[1] / 1e6:10.2f} {total[2] / 1e6:10.2f}')
+print(f'{"first download (MB)":28} {total[0] / 1e6:10.2f} {total[1] / 1e6:10.2f} {total[2] / 1e6:10.2f}')
 
 server = serve(site)
 url = f'http://127.0.0.1:{server.server_address[1]}/index.html'
-# The answer box's cyan, at its place in the design: the game is on screen.
+# The loading notice gone and the answer box's cyan at its place in the
+# design: the first problem is on screen.
 painted = '''new Promise(done => requestAnimationFrame(() => done(
-  document.getElementById('gioco').style.display === 'block')))'''
+  getComputedStyle(document.getElementById('avviso')).display === 'none')))'''
 times = []
 for _ in range(loads):
     browser = Browser()
