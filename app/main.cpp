@@ -25,16 +25,10 @@ int main(int argc, char *argv[])
     // The buttons of the boxes (Yes, No, Cancel) speak the desktop's language.
     QTranslator qtWords;
     installToolkitTranslations(qtWords, QLocale::system());
-    addBundledFonts();
 #ifdef Q_OS_WASM
     WebPage page;
 #endif
-
     QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);
-    // Menus and boxes in the window's own sans family, at the desktop's size.
-    QFont font = QApplication::font();
-    font.setFamily(QString::fromLatin1(installedFamily("MS Sans Serif")));
-    QApplication::setFont(font);
 
     QtBoxes boxes;
     // The end of the game sounds through the desktop's sound theme where the
@@ -55,8 +49,15 @@ int main(int argc, char *argv[])
     QtRandom random;
     Tavola tavola(Services{boxes, system, clock, timeText, random});
     boxes.setOwner(&tavola);
-    // Built once the event loop runs: a page's browser paints and answers
-    // between the toolkit's start and the window's, not one long wait.
-    QTimer::singleShot(0, &tavola, &Tavola::showForm);
+    // The rest of the start once the event loop runs, in two steps: a page's
+    // browser paints and answers between them, rather than after one long wait.
+    QTimer::singleShot(0, &tavola, [&tavola] {
+        addBundledFonts();
+        // Menus and boxes in the window's own sans family, at the desktop's size.
+        QFont font = QApplication::font();
+        font.setFamily(QString::fromLatin1(installedFamily("MS Sans Serif")));
+        QApplication::setFont(font);
+        QTimer::singleShot(0, &tavola, &Tavola::showForm);
+    });
     return QApplication::exec();
 }
