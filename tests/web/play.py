@@ -231,6 +231,9 @@ class TestWebPage(unittest.TestCase):
         print(f'first frame after {time.monotonic() - start:.1f} s')
         self.assertEqual(b.evaluate('document.documentElement.lang'), 'it')
         self.assertNotIn('user-scalable', b.evaluate("document.querySelector('meta[name=viewport]').content"))
+        # A first visit brings the program once: the offline copy only asks whether it changed.
+        b.wait_for('navigator.serviceWorker.ready.then(r => !!r.active)', 30, 'the offline copy')
+        self.assertEqual([status for path, status in self.server.answered if path.endswith('.wasm')], [200, 304])
 
         # Painted in the problem's colours; a right answer on the keypad, the
         # keys in the answer box from the start.

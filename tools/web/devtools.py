@@ -18,6 +18,9 @@ class _Quiet(Site):
     def log_message(self, *args):
         pass
 
+    def log_request(self, code='-', size='-'):
+        self.server.answered.append((self.path, int(code)))
+
     def end_headers(self):
         # Every request reaches the server: what the browser keeps, it asks about again.
         self.send_header('Cache-Control', 'no-cache')
@@ -34,10 +37,12 @@ class _Quiet(Site):
 def serve(folder):
     """Serves a folder as tools/web/serve.py does (its attribute folder,
     which may change) on a free local port until shutdown(); its address
-    is server_address. fail(status, which) makes it answer the paths for
-    which which(path) holds with that error; fail(None) mends it."""
+    is server_address; answered lists what it said to each request.
+    fail(status, which) makes it answer the paths for which which(path)
+    holds with that error; fail(None) mends it."""
     server = site_server(folder, 0, _Quiet)
     server.failing = None
+    server.answered = []   # (path, status) of every request, in order
     server.fail = lambda status, which=lambda path: True: setattr(server, 'failing', status and (status, which))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
