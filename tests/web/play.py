@@ -234,6 +234,10 @@ class TestWebPage(unittest.TestCase):
         # A first visit brings the program once: the offline copy only asks whether it changed.
         b.wait_for('navigator.serviceWorker.ready.then(r => !!r.active)', 30, 'the offline copy')
         self.assertEqual([status for path, status in self.server.answered if path.endswith('.wasm')], [200, 304])
+        # Brought as the server's brotli copy, not three times heavier.
+        sent, used = b.evaluate("performance.getEntriesByType('resource').filter(e => e.name.endsWith('.wasm'))"
+                                ".map(e => [e.encodedBodySize, e.decodedBodySize])[0]")
+        self.assertLess(sent, used / 2)
 
         # Painted in the problem's colours; a right answer on the keypad, the
         # keys in the answer box from the start.
