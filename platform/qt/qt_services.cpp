@@ -75,20 +75,16 @@ void QtBoxes::open(QDialog *box, std::function<void(int, const QString &)> answe
     box->setAttribute(Qt::WA_ShowWithoutActivating);
     QTimer::singleShot(0, box, [box] { box->activateWindow(); });
 #endif
-    // The answer is handled once the key or click that gave it has been
-    // dealt with, and the box is gone by then, as when it ran an event loop
-    // of its own: the window under it is active again, with its focus.
+    // The answer is handled as the box closes, before the event loop runs
+    // again: what the window says as its focus comes back (the end time in
+    // force) is in place by then.
     QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)](int result) {
         const auto *input = qobject_cast<QInputDialog *>(box);
         const QString typed = input && result == QDialog::Accepted ? input->textValue() : QString();
-        QMetaObject::invokeMethod(qApp, [this, box = QPointer<QDialog>(box), answered, result, typed] {
-            if (!box)
-                return;   // the program is ending
-            box->hide();
-            closed();
-            delete box.data();
-            answered(result, typed);
-        }, Qt::QueuedConnection);
+        box->hide();
+        box->deleteLater();
+        closed();
+        answered(result, typed);
     });
     box->show();
 }
