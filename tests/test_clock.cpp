@@ -4,6 +4,7 @@
 #include "qt_time_text.h"
 
 #include <QTest>
+#include <optional>
 
 namespace {
 // The window as the tick sees it; a new game resets the state as a reload does.
@@ -65,6 +66,8 @@ private Q_SLOTS:
     void datePartNeverReached();
     void tickWhileBoxOpenWaits();
     void tickDuringAnnouncementDoesNotStack();
+    void endMarkedOnlyOnceAnswered_data();
+    void endMarkedOnlyOnceAnswered();
     void minimizedTitleChangesWithMinute();
     void minimizedTitleNotATime();
     void endTimeEntry_data();
@@ -223,6 +226,28 @@ void TestClock::tickDuringAnnouncementDoesNotStack()
     QCOMPARE(m_system.beeps, 1);
     QCOMPARE(finBoxes(), 1);
     QCOMPARE(m_boxes.titles().count(QStringLiteral("INIZIARE NUOVA GARA")), 1);
+}
+
+void TestClock::endMarkedOnlyOnceAnswered_data()
+{
+    QTest::addColumn<bool>("question");   // looked at while the question is open, else the end box
+    QTest::newRow("the end box open") << false;
+    QTest::newRow("the new-game question open") << true;
+}
+
+void TestClock::endMarkedOnlyOnceAnswered()
+{
+    QFETCH(bool, question);
+    setEnd(14, 22);
+    std::optional<bool> markedWhileOpen;
+    const auto look = [this, &markedWhileOpen] { markedWhileOpen = m_state.endAnnounced; };
+    if (question)
+        m_boxes.whileOpen = [this, look] { m_boxes.whileOpen = look; };
+    else
+        m_boxes.whileOpen = look;
+    runSeconds(10);
+    QCOMPARE(markedWhileOpen, std::optional<bool>(false));
+    QVERIFY(m_state.endAnnounced);
 }
 
 void TestClock::minimizedTitleChangesWithMinute()
