@@ -68,7 +68,7 @@ void QtBoxes::afterLastBox(std::function<void()> show) const
 // activates it as it is made, before it has put the focus on its button or
 // its text box, and so the focus is never given (and never heard) or lands
 // on the wrong control. There it is activated once shown.
-void QtBoxes::open(QDialog *box, std::function<void(int, const QString &)> answered)
+void QtBoxes::open(QDialog *box, std::function<void(int)> answered)
 {
     box->setWindowModality(Qt::ApplicationModal);
 #ifdef Q_OS_WASM
@@ -79,12 +79,10 @@ void QtBoxes::open(QDialog *box, std::function<void(int, const QString &)> answe
     // again: what the window says as its focus comes back (the end time in
     // force) is in place by then.
     QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)](int result) {
-        const auto *input = qobject_cast<QInputDialog *>(box);
-        const QString typed = input && result == QDialog::Accepted ? input->textValue() : QString();
         box->hide();
         box->deleteLater();
         closed();
-        answered(result, typed);
+        answered(result);
     });
     box->show();
 }
@@ -124,7 +122,7 @@ void QtBoxes::message(const QString &text, int style, const QString &title, Pres
             box->setStandardButtons(QMessageBox::Ok);
             box->setDefaultButton(QMessageBox::Ok);
         }
-        open(box, [yesNo, then = std::move(then)](int pressed, const QString &) {
+        open(box, [yesNo, then = std::move(then)](int pressed) {
             if (!then)
                 return;
             // Closed by other means than its buttons: No, or Ok.
@@ -143,9 +141,9 @@ void QtBoxes::input(const QString &prompt, const QString &title, const QString &
         box->setWindowTitle(title);
         box->setLabelText(prompt);
         box->setTextValue(defaultText);
-        open(box, [then = std::move(then)](int, const QString &typed) {
+        open(box, [box, then = std::move(then)](int result) {
             if (then)
-                then(typed);
+                then(result == QDialog::Accepted ? box->textValue() : QString());
         });
     });
 }

@@ -36,9 +36,8 @@ private:
     QWidget *owner() const;
     // Runs `show` once the pause after the last box is over.
     void afterLastBox(std::function<void()> show) const;
-    // Shows the box, modal; once answered it goes, and `answered` has its
-    // result and, from an input box, the text it was given.
-    void open(QDialog *box, std::function<void(int, const QString &)> answered);
+    // Shows the box, modal; once answered it goes, and `answered` has its result.
+    void open(QDialog *box, std::function<void(int)> answered);
     void closed();
     QPointer<QWidget> m_owner;
     QElapsedTimer m_lastClosed;
