@@ -1,5 +1,6 @@
 """A small client of Chromium's DevTools protocol (one page, its console and
 its events), and a quiet local server for the page."""
+import io
 import json
 import os
 import shutil
@@ -21,34 +22,63 @@ class _Quiet(Site):
     def log_request(self, code='-', size='-'):
         self.server.answered.append((self.path, int(code)))
 
+    def send_header(self, keyword, value):
+        if keyword == 'Content-Encoding':
+            self.server.encoded.append((self.path, value))
+        super().send_header(keyword, value)
+
     def end_headers(self):
         # Every request reaches the server: what the browser keeps, it asks about again.
         self.send_header('Cache-Control', 'no-cache')
         super().end_headers()
 
     def do_GET(self):
-        # A server in trouble answers every request with the same error.
+        # A server in trouble answers every request with the same error; one
+        # out of reach answers nothing.
         if self.server.failing and self.server.failing[1](self.path):
-            self.send_error(self.server.failing[0])
+            if self.server.failing[0] == 'offline':
+                self.close_connection = True
+                self.server.answered.append((self.path, 'offline'))
+            else:
+                self.send_error(self.server.failing[0])
         else:
             super().do_GET()
 
+    def send_head(self):
+        # The test's own script first in the page, before any of the page's.
+        if not self.server.head or self.path.split('?')[0] not in ('/', '/index.html'):
+            return super().send_head()
+        with open(os.path.join(self.server.folder, 'index.html'), 'rb') as f:
+            page = f.read().replace(b'<head>', b'<head><script>' + self.server.head.encode() + b'</script>', 1)
+        self.send_response(200)
+        self.send_header('Content-Type', 'text/html; charset=utf-8')
+        self.send_header('Content-Length', str(len(page)))
+        self.end_headers()
+        return io.BytesIO(page)
 
-def serve(folder):
+
+def serve(folder, head=''):
     """Serves a folder as tools/web/serve.py does (its attribute folder,
     which may change) on a free local port until shutdown(); its address
     is server_address; answered lists what it said to each request.
     fail(status, which) makes it answer the paths for which which(path)
-    holds with that error; fail(None) mends it."""
+    holds with that error, or nothing for 'offline'; fail(None) mends it.
+    A head script goes first into the page."""
     server = site_server(folder, 0, _Quiet)
+    server.head = head
     server.failing = None
     server.answered = []   # (path, status) of every request, in order
+    server.encoded = []    # (path, Content-Encoding) of every compressed answer
     server.fail = lambda status, which=lambda path: True: setattr(server, 'failing', status and (status, which))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
 
 class Browser:
+    name = 'Chromium'
+    keeps_http_cache = keeps_offline_copy = True
+    compression = 'br'
+
     def __init__(self, chromium='chromium', port=9333, window=False, url='about:blank'):
         """Headless, or with window=True a real window on $DISPLAY that
         speaks to screen readers through the accessibility bus."""
@@ -146,8 +176,20 @@ class Browser:
             self.pump(0.2)
         raise AssertionError(f'{what}: not within {timeout} s')
 
+    def open(self, url):
+        self.call('Page.navigate', url=url)
+
+    def hide(self):
+        """Another tab in front of the page's; returns what brings it back."""
+        other = self.call('Target.createTarget', url='about:blank')['targetId']
+
+        def back():
+            self.call('Target.activateTarget', targetId=self.target)
+            self.call('Target.closeTarget', targetId=other)
+        return back
+
     def screenshot(self):
-        import base64, io
+        import base64
         from PIL import Image
         data = self.call('Page.captureScreenshot', format='png')['data']
         return Image.open(io.BytesIO(base64.b64decode(data))).convert('RGB')
