@@ -74,7 +74,31 @@ def serve(folder, head=''):
     return server
 
 
-class Browser:
+class Page:
+    """What the clients of every protocol share: waiting for the page, its pictures."""
+    def wait_for(self, expression, timeout, what):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            try:
+                value = self.evaluate(expression)
+            except RuntimeError:  # a page between two documents
+                value = None
+            if value:
+                return value
+            self.pump(0.2)
+        raise AssertionError(f'{what}: not within {timeout} s')
+
+    def pump(self, seconds):
+        time.sleep(seconds)
+
+    @staticmethod
+    def _image(data):
+        import base64
+        from PIL import Image
+        return Image.open(io.BytesIO(base64.b64decode(data))).convert('RGB')
+
+
+class Browser(Page):
     name = 'Chromium'
     keeps_http_cache = keeps_offline_copy = True
     compression = 'br'
@@ -167,15 +191,6 @@ class Browser:
             raise RuntimeError(f'{expression}: {result["exceptionDetails"]}')
         return result['result'].get('value')
 
-    def wait_for(self, expression, timeout, what):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            value = self.evaluate(expression)
-            if value:
-                return value
-            self.pump(0.2)
-        raise AssertionError(f'{what}: not within {timeout} s')
-
     def open(self, url):
         self.call('Page.navigate', url=url)
 
@@ -189,10 +204,7 @@ class Browser:
         return back
 
     def screenshot(self):
-        import base64
-        from PIL import Image
-        data = self.call('Page.captureScreenshot', format='png')['data']
-        return Image.open(io.BytesIO(base64.b64decode(data))).convert('RGB')
+        return self._image(self.call('Page.captureScreenshot', format='png')['data'])
 
     def key(self, key, code, text='', key_code=0, modifiers=0, location=0):
         for kind in ('keyDown', 'keyUp'):

@@ -2,8 +2,6 @@
 devtools.Browser: Firefox through its own WebDriver BiDi, WebKitGTK's
 MiniBrowser through WebKitWebDriver (classic WebDriver). Expressions are
 evaluated in the page, promises awaited, values brought back as JSON."""
-import base64
-import io
 import json
 import os
 import shutil
@@ -14,6 +12,8 @@ import time
 import urllib.request
 
 import websocket
+
+from devtools import Page
 
 # WebDriver's code points for keys that are not characters.
 NAMED = {'Enter': '\ue006', 'Escape': '\ue00c', 'Tab': '\ue004', 'Backspace': '\ue003', 'F10': '\ue03a',
@@ -53,29 +53,7 @@ def as_json(expression):
     return f'(async () => JSON.stringify(await ({expression})))()'
 
 
-class _Page:
-    def wait_for(self, expression, timeout, what):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            try:
-                value = self.evaluate(expression)
-            except RuntimeError:  # a page between two documents
-                value = None
-            if value:
-                return value
-            self.pump(0.2)
-        raise AssertionError(f'{what}: not within {timeout} s')
-
-    def pump(self, seconds):
-        time.sleep(seconds)
-
-    @staticmethod
-    def _image(data):
-        from PIL import Image
-        return Image.open(io.BytesIO(base64.b64decode(data))).convert('RGB')
-
-
-class Firefox(_Page):
+class Firefox(Page):
     """Firefox ESR headless (a real window with window=True), on $DISPLAY
     for its WebGL, in Italian."""
     name = 'Firefox'
@@ -167,7 +145,7 @@ class Firefox(_Page):
         return back
 
 
-class WebKit(_Page):
+class WebKit(Page):
     """WebKitGTK's MiniBrowser on $DISPLAY, driven by WebKitWebDriver."""
     name = 'WebKit'
     # Its driven session is ephemeral: a response is never revalidated, and
