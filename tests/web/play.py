@@ -304,6 +304,12 @@ class Lesson:
         self.enter()
         self.wait(lambda: [self.counters()[c] for c in ('errate', 'totali')] == ['2', '3'], 'typed after the prompt')
         self.enter()
+        # Option+T as an Apple keyboard gives it ("†" with Alt), which no driver types: the same prompt.
+        b.evaluate("['keydown', 'keyup'].forEach(t => document.activeElement.dispatchEvent(new KeyboardEvent(t, "
+                   "{key: '†', code: 'KeyT', altKey: true, bubbles: true, cancelable: true})))")
+        self.wait(self.box_open, 'the end-time prompt by Option+T')
+        b.key('Escape', 'Escape', '', 27)
+        self.wait(lambda: not self.box_open(), 'the end-time prompt closed')
 
         # Alt+T, whose letter a browser may also insert as text: the game ends
         # in a few seconds, with the alarm and the end box.
