@@ -89,6 +89,14 @@ EM_JS(void, fitToolkitToPage, (), {
         const style = document.createElement('style');
         style.textContent = '.qt-window-a11y-container { display: none; }';
         host.shadowRoot.appendChild(style);
+        // A window shown (a menu, a box) takes the focus into its own canvas,
+        // hidden from listeners: a screen reader would stop passing the keys.
+        // The labelled field takes them to the same place.
+        host.shadowRoot.addEventListener('focusin', function (event) {
+            const field = document.querySelector('body > input');
+            if (field && event.target.classList.contains('qt-window-content'))
+                field.focus();
+        }, true);
     }
 });
 
