@@ -103,7 +103,7 @@ class Browser(Page):
     keeps_http_cache = keeps_offline_copy = True
     compression = 'br'
 
-    def __init__(self, chromium='chromium', port=9333, window=False, url='about:blank'):
+    def __init__(self, chromium='chromium', window=False, url='about:blank'):
         """Headless, or with window=True a real window on $DISPLAY that
         speaks to screen readers through the accessibility bus."""
         self.profile = tempfile.mkdtemp(prefix='nr-chromium-')
@@ -120,17 +120,20 @@ class Browser(Page):
              '--use-angle=swiftshader', '--no-first-run', '--no-default-browser-check',
              '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--autoplay-policy=no-user-gesture-required', '--lang=it-IT', '--accept-lang=it-IT,it',
-             f'--remote-debugging-port={port}', f'--user-data-dir={self.profile}',
+             '--remote-debugging-port=0', f'--user-data-dir={self.profile}',
              '--window-size=1280,900', url],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
         deadline = time.monotonic() + 60
+        # A port of its own, which it names in its profile: another browser's never answers.
         while True:
             try:
+                with open(os.path.join(self.profile, 'DevToolsActivePort')) as named:
+                    port = int(named.readline())
                 with urllib.request.urlopen(f'http://127.0.0.1:{port}/json/list') as answer:
                     pages = [t for t in json.load(answer) if t['type'] == 'page']
                 if pages:
                     break
-            except OSError:
+            except (OSError, ValueError):  # not yet listening, or its port half written
                 pass
             if time.monotonic() > deadline:
                 raise RuntimeError('Chromium did not open its DevTools port')
