@@ -452,12 +452,18 @@ class TestByEar(unittest.TestCase):
         ear.wait_for('Lettore schermo attivo', timeout=30)
         server = serve(SITE)
         self.addCleanup(server.shutdown)
-        # Opened as a pupil opens it: the browser started on the page's address, its window active.
-        engine = Firefox if os.environ.get('NR_ENGINE') == 'firefox' else Browser
-        browser = engine(window=True, url=f'http://127.0.0.1:{server.server_address[1]}/index.html')
+        # Opened as a pupil opens it: the browser started on the page's address, its window
+        # active. Firefox just started may not yet have the page in its window for Orca, which
+        # then drops the page's first words ("Live region source is not in active tab"): there
+        # the page comes in a browser already running, after a page of its own.
+        address = f'http://127.0.0.1:{server.server_address[1]}/'
+        firefox = os.environ.get('NR_ENGINE') == 'firefox'
+        browser = (Firefox if firefox else Browser)(window=True, url=address + ('prima' if firefox else 'index.html'))
         self.addCleanup(browser.close)
-        # The page by its title, or by its field's name where Orca names the
-        # window before the title has come (Firefox).
+        if firefox:
+            ear.wait_for('Mozilla Firefox', timeout=60)
+            browser.open(address + 'index.html')
+        # The page by its title, or by its field's name (a page opened in a window already named).
         ear.wait_for('(?<!«)Giocare con i numeri relativi(?!»)|^Il gioco: scrivi il risultato', timeout=60)
 
         pupil = Pupil(ear)
