@@ -4,6 +4,7 @@
 #ifdef NR_HAVE_CANBERRA
 #include "canberra_theme.h"
 #elif defined(Q_OS_WASM)
+#include "focus_speaker.h"
 #include "web_page.h"
 #endif
 #include "startup.h"
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
     QTranslator qtWords;
     installToolkitTranslations(qtWords, QLocale::system());
 #ifdef Q_OS_WASM
+    // No screen reader reads the widgets of a page: its words go to the page's live region.
+    FocusSpeaker speaker(&sayInPage);
     WebPage page;
 #endif
     QPixmapCache::setCacheLimit(Tavola::pixmapCacheKiB);

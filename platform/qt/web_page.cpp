@@ -25,7 +25,7 @@ public:
 // The page's live region speaks what it is given. A screen reader drops a
 // text equal to the one it said last: the same words again (the same
 // problem twice) get an invisible mark that makes them new.
-EM_JS(void, sayInPage, (const char *words), {
+EM_JS(void, sayInRegion, (const char *words), {
     const region = document.getElementById('parlato');
     if (!region)
         return;
@@ -164,8 +164,12 @@ QMainWindow *gameWindow()
 }
 }
 
+void sayInPage(const QString &words)
+{
+    sayInRegion(withBrowserFreeKeys(words).toUtf8().constData());
+}
+
 WebPage::WebPage()
-    : m_speaker([](const QString &words) { sayInPage(withBrowserFreeKeys(words).toUtf8().constData()); })
 {
     QApplication::setStyle(new StillWidgets(QApplication::style()->name()));
     listenToPage();

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "focus_speaker.h"
 #include "qt_services.h"
 
 // What the web page gives in place of the desktop's services.
 
 // The page around the game, made once in main: no widget animations (one
 // that ends in a browser's callback is deleted only by a later one, and a
-// box opened meanwhile would spin for ever waiting on it); what a screen
-// reader would say, in the page's live region; text that an on-screen
+// box opened meanwhile would spin for ever waiting on it); text that an on-screen
 // keyboard commits at once, typed; a hidden page as the minimised window.
 class WebPage final : public QObject
 {
@@ -23,7 +21,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    FocusSpeaker m_speaker;
     QMetaObject::Connection m_title;
 };
 
@@ -33,6 +30,9 @@ class WebAudioTheme final : public SoundTheme
 public:
     bool play(const char *eventId, const QString &description) override;
 };
+
+// What a screen reader would say, in the page's live region.
+void sayInPage(const QString &words);
 
 // A page cannot close its tab: it hides the game and offers another one.
 void endGameInPage();
