@@ -12,6 +12,8 @@ import pyatspi
 from gi.repository import GLib
 from PIL import ImageGrab
 
+from ear import spoken
+
 BINARY = sys.argv.pop(1)
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 TITLE = "Giocare con i numeri relativi, per la classe IIIA del Borvano"
@@ -140,10 +142,6 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
         self.process.wait(timeout=10)
-
-
-def spoken(n):
-    return f"meno {-n}" if n < 0 else str(n)
 
 
 class EndToEnd(unittest.TestCase):
