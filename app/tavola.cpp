@@ -235,7 +235,7 @@ void Tavola::Next_Click()
 void Tavola::askNewGame(std::function<void()> answered)
 {
     m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
-                    BoxStyle::yesNo + BoxStyle::question + BoxStyle::secondDefault,
+                    BoxStyle::yesNo | BoxStyle::question | BoxStyle::secondDefault,
                     QStringLiteral("INIZIARE NUOVA GARA"), [this, answered = std::move(answered)](Button pressed) {
                         if (pressed == Button::Yes) {
                             unload();
@@ -253,7 +253,7 @@ void Tavola::cmdExit_Click()
 
 void Tavola::copy_Click()
 {
-    m_boxes.message(credits, BoxStyle::okOnly + BoxStyle::information, QStringLiteral("Scuola media statale"));
+    m_boxes.message(credits, BoxStyle::okOnly | BoxStyle::information, QStringLiteral("Scuola media statale"));
 }
 
 void Tavola::setBackColour(Colour colour)

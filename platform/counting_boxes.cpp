@@ -13,7 +13,7 @@ std::function<void(Answer)> CountingBoxes::counted(std::function<void(Answer)> t
     };
 }
 
-void CountingBoxes::message(const QString &text, int style, const QString &title, Pressed then)
+void CountingBoxes::message(const QString &text, BoxStyles style, const QString &title, Pressed then)
 {
     m_inner.message(text, style, title, counted(std::move(then)));
 }

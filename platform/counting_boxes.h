@@ -11,7 +11,7 @@ public:
 
     bool anyOpen() const { return m_open > 0; }
 
-    void message(const QString &text, int style, const QString &title, Pressed then = {}) override;
+    void message(const QString &text, BoxStyles style, const QString &title, Pressed then = {}) override;
     void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "datetime.h"
 
+#include <QFlags>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -11,14 +12,17 @@
 
 enum class Button { Ok = 1, Yes = 6, No = 7 };
 
-// Style values of a message box, added together as the game's callers do.
-namespace BoxStyle {
-constexpr int okOnly = 0;
-constexpr int yesNo = 4;
-constexpr int question = 32;
-constexpr int information = 64;
-constexpr int secondDefault = 256;
-}
+// A message box's buttons, icon and default button, in the values the game's
+// callers combine (the new-game question is 292).
+enum class BoxStyle {
+    okOnly = 0,
+    yesNo = 4,
+    question = 32,
+    information = 64,
+    secondDefault = 256,
+};
+Q_DECLARE_FLAGS(BoxStyles, BoxStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(BoxStyles)
 
 // A box opens and the call returns at once: the answer comes later, to the
 // function given, so that no handler waits inside the event loop (a web
@@ -29,7 +33,7 @@ public:
     using Pressed = std::function<void(Button)>;
     using Typed = std::function<void(const QString &)>;
     virtual ~Boxes() = default;
-    virtual void message(const QString &text, int style, const QString &title, Pressed then = {}) = 0;
+    virtual void message(const QString &text, BoxStyles style, const QString &title, Pressed then = {}) = 0;
     // Gives "" when the user cancels.
     virtual void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) = 0;
 };

@@ -12,7 +12,7 @@ struct BoxCall
     QString kind;   // "message" or "input"
     QString text;   // message text or prompt
     QString title;
-    int style = 0;
+    BoxStyles style;
     QString defaultText;
 };
 
@@ -26,11 +26,11 @@ public:
     std::function<void()> whileOpen; // runs while a box is open, as the event loop would
 
     // Answered at once, as a pupil who answers before anything else happens.
-    void message(const QString &text, int style, const QString &title, Pressed then = {}) override
+    void message(const QString &text, BoxStyles style, const QString &title, Pressed then = {}) override
     {
         calls.push_back({QStringLiteral("message"), text, title, style, {}});
         runWhileOpen();
-        Button b = (style & 0x0f) == BoxStyle::yesNo ? Button::No : Button::Ok;
+        Button b = style.testFlag(BoxStyle::yesNo) ? Button::No : Button::Ok;
         if (!buttons.empty()) {
             b = buttons.front();
             buttons.pop_front();
@@ -41,7 +41,7 @@ public:
 
     void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) override
     {
-        calls.push_back({QStringLiteral("input"), prompt, title, 0, defaultText});
+        calls.push_back({QStringLiteral("input"), prompt, title, {}, defaultText});
         runWhileOpen();
         QString s;
         if (!inputs.empty()) {

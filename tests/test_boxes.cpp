@@ -112,7 +112,7 @@ void TestBoxes::messageStyle()
             static_cast<QDialog *>(box)->done(0);
     });
     std::optional<Button> pressed;
-    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), style, QStringLiteral("Titolo"),
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), BoxStyles::fromInt(style), QStringLiteral("Titolo"),
                     [&pressed](Button b) { pressed = b; });
     QTRY_VERIFY(pressed);
     QCOMPARE(*pressed, result);
@@ -165,7 +165,7 @@ void TestBoxes::countsOpenBoxes()
         openSeen = counting.anyOpen();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    counting.message(QStringLiteral("x"), 0, QStringLiteral("y"));
+    counting.message(QStringLiteral("x"), BoxStyle::okOnly, QStringLiteral("y"));
     // The call has returned, the box waits for its answer: nothing blocks.
     QVERIFY(counting.anyOpen());
     QTRY_VERIFY(!counting.anyOpen());
@@ -183,7 +183,8 @@ void TestBoxes::italianYesNo()
         QTest::keyClick(box, Qt::Key_Escape);
     });
     bool answered = false;
-    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"),
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), BoxStyles::fromInt(292),
+                    QStringLiteral("INIZIARE NUOVA GARA"),
                     [&answered](Button) { answered = true; });
     QTRY_VERIFY(answered);
     QCoreApplication::removeTranslator(&translator);
@@ -248,7 +249,7 @@ void TestBoxes::keysInThePauseAnswerNothing()
     answer.installEventFilter(&counter);
     whenOpen([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
     QElapsedTimer pause;
-    m_boxes.message(QStringLiteral("Gioco fino alle 14:22:00"), 0, QStringLiteral("Fine"),
+    m_boxes.message(QStringLiteral("Gioco fino alle 14:22:00"), BoxStyle::okOnly, QStringLiteral("Fine"),
                     [&pause](Button) { pause.start(); });
     QTRY_VERIFY(pause.isValid());
     int firstOpen = 0;
@@ -265,7 +266,7 @@ void TestBoxes::keysInThePauseAnswerNothing()
             QTest::mouseClick(&answer, Qt::LeftButton);
     });
     std::optional<Button> pressed;
-    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("Titolo"),
+    m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), BoxStyles::fromInt(292), QStringLiteral("Titolo"),
                     [&pressed](Button b) { pressed = b; });
     QTRY_VERIFY(pressed);
     QCOMPARE(*pressed, Button::No);
@@ -316,7 +317,7 @@ void TestBoxes::boxesSaidAsTheyOpen()
     if (input)
         m_boxes.input(text, title, QStringLiteral("14.22"), [&answered](const QString &) { answered = true; });
     else
-        m_boxes.message(text, style, title, [&answered](Button) { answered = true; });
+        m_boxes.message(text, BoxStyles::fromInt(style), title, [&answered](Button) { answered = true; });
     QTRY_VERIFY(answered);
     QCOMPARE(inBox.mid(1), QStringList{heard});
     // Back in the window, its control is heard again, without the box.

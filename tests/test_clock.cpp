@@ -32,7 +32,9 @@ public:
     }
     void offerNewGame(std::function<void()> answered) override
     {
-        m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), 292, QStringLiteral("INIZIARE NUOVA GARA"),
+        m_boxes.message(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                        BoxStyle::yesNo | BoxStyle::question | BoxStyle::secondDefault,
+                        QStringLiteral("INIZIARE NUOVA GARA"),
                         [this, answered](Button pressed) {
                             if (pressed == Button::Yes) {
                                 ++newGames;
@@ -133,9 +135,9 @@ void TestClock::announcesOnceAtEndTime()
     QCOMPARE(m_boxes.calls.size(), std::size_t(2));
     QCOMPARE(m_boxes.calls[0].text, QStringLiteral("Gioco fino alle 14:22:00"));
     QCOMPARE(m_boxes.calls[0].title, QStringLiteral("Fine"));
-    QCOMPARE(m_boxes.calls[0].style, 0);
+    QCOMPARE(m_boxes.calls[0].style.toInt(), 0);
     QCOMPARE(m_boxes.calls[1].title, QStringLiteral("INIZIARE NUOVA GARA"));
-    QCOMPARE(m_boxes.calls[1].style, 292);
+    QCOMPARE(m_boxes.calls[1].style.toInt(), 292);
     QVERIFY(m_state.endAnnounced);
 }
 
@@ -210,7 +212,7 @@ void TestClock::tickWhileBoxOpenWaits()
         QCOMPARE(m_system.beeps, 0);
         QCOMPARE(m_face->label, QStringLiteral("14:22:05"));
     };
-    m_counting.message(QStringLiteral("credits"), 64, QStringLiteral("Scuola media statale"));
+    m_counting.message(QStringLiteral("credits"), BoxStyle::information, QStringLiteral("Scuola media statale"));
     QCOMPARE(m_system.beeps, 0);
     runSeconds(1);
     QCOMPARE(m_system.beeps, 1);
@@ -302,7 +304,7 @@ void TestClock::endTimeEntry()
     if (errorShown) {
         QCOMPARE(m_boxes.calls[1].text, QStringLiteral("L'orario immesso non è valido."));
         QCOMPARE(m_boxes.calls[1].title, QStringLiteral("Orario di esempio  14.22"));
-        QCOMPARE(m_boxes.calls[1].style, 0);
+        QCOMPARE(m_boxes.calls[1].style.toInt(), 0);
     }
 }
 

@@ -229,7 +229,7 @@ void TestWindow::creditsChangeNothing()
     f.c().copy->trigger();
     QCOMPARE(f.boxes.calls.size(), std::size_t(1));
     QCOMPARE(f.boxes.calls[0].title, QStringLiteral("Scuola media statale"));
-    QCOMPARE(f.boxes.calls[0].style, 64);
+    QCOMPARE(f.boxes.calls[0].style.toInt(), 64);
     QVERIFY(!f.boxes.calls[0].text.isEmpty());
     QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-10"));
     QCOMPARE(f.c().lblScore2->text(), QStringLiteral("0"));
@@ -267,7 +267,7 @@ void TestWindow::newGameNo()
     QCOMPARE(f.boxes.calls.size(), std::size_t(1));
     QCOMPARE(f.boxes.calls[0].text, QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"));
     QCOMPARE(f.boxes.calls[0].title, QStringLiteral("INIZIARE NUOVA GARA"));
-    QCOMPARE(f.boxes.calls[0].style, 292);
+    QCOMPARE(f.boxes.calls[0].style.toInt(), 292);
     QCOMPARE(f.c().lblScore->text(), QStringLiteral("1"));
     QCOMPARE(int(f.window->state().rightAnswers), 1);
 }

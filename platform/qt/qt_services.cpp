@@ -96,27 +96,19 @@ void QtBoxes::closed()
         window->activateWindow();
 }
 
-void QtBoxes::message(const QString &text, int style, const QString &title, Pressed then)
+void QtBoxes::message(const QString &text, BoxStyles style, const QString &title, Pressed then)
 {
     afterLastBox([this, text, style, title, then = std::move(then)]() mutable {
         auto *box = new QMessageBox(owner());
         box->setWindowTitle(title);
         box->setText(text);
-        switch (style & 0x70) {
-        case BoxStyle::question:
-            box->setIcon(QMessageBox::Question);
-            break;
-        case BoxStyle::information:
-            box->setIcon(QMessageBox::Information);
-            break;
-        default:
-            box->setIcon(QMessageBox::NoIcon);
-            break;
-        }
-        const bool yesNo = (style & 0x0f) == BoxStyle::yesNo;
+        box->setIcon(style.testFlag(BoxStyle::question)      ? QMessageBox::Question
+                     : style.testFlag(BoxStyle::information) ? QMessageBox::Information
+                                                             : QMessageBox::NoIcon);
+        const bool yesNo = style.testFlag(BoxStyle::yesNo);
         if (yesNo) {
             box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box->setDefaultButton((style & BoxStyle::secondDefault) ? QMessageBox::No : QMessageBox::Yes);
+            box->setDefaultButton(style.testFlag(BoxStyle::secondDefault) ? QMessageBox::No : QMessageBox::Yes);
             box->setEscapeButton(QMessageBox::No);
         } else {
             box->setStandardButtons(QMessageBox::Ok);

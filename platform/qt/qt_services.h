@@ -23,7 +23,7 @@ public:
     // box has just closed or the window is not the active one.
     void setOwner(QWidget *window) { m_owner = window; }
 
-    void message(const QString &text, int style, const QString &title, Pressed then = {}) override;
+    void message(const QString &text, BoxStyles style, const QString &title, Pressed then = {}) override;
     void input(const QString &prompt, const QString &title, const QString &defaultText, Typed then) override;
 
     // A screen reader hears of a box that closed, and of the key that closed
