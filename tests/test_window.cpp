@@ -1,6 +1,5 @@
 #include "browser_keys.h"
 #include "design.h"
-#include "startup.h"
 #include "widgets.h"
 #include "window_fixture.h"
 
@@ -45,8 +44,6 @@ private Q_SLOTS:
     void tickFillsClockLabel();
     void focusCarriesWhatIsSaid_data();
     void focusCarriesWhatIsSaid();
-    void windowSystem_data();
-    void windowSystem();
 
 private:
     WindowFixture f;
@@ -525,52 +522,6 @@ void TestWindow::focusCarriesWhatIsSaid()
     QVERIFY(!f.c().cmdNext->isEnabled());
     // The disabled button has no verdict left to say.
     QCOMPARE(f.c().cmdNext->accessibleDescription(), QStringLiteral("Pone il prossimo calcolo."));
-}
-
-void TestWindow::windowSystem_data()
-{
-    QTest::addColumn<QByteArray>("qpa");
-    QTest::addColumn<QByteArray>("wayland");
-    QTest::addColumn<QByteArray>("x11");
-    QTest::addColumn<QByteArrayList>("arguments");   // the program's own name first
-    QTest::addColumn<QByteArray>("chosen");
-    const QByteArrayList plain{"numeri-relativi"};
-    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << plain << QByteArray();
-    // XWayland where it answers, else Wayland itself (a stale DISPLAY).
-    QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << plain
-                                           << QByteArray("xcb;wayland");
-    QTest::newRow("Wayland alone: native") << QByteArray() << QByteArray("wayland-0") << QByteArray() << plain
-                                           << QByteArray();
-    QTest::newRow("the user's variable") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                         << plain << QByteArray();
-    QTest::newRow("the user's argument") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
-                                         << QByteArrayList{"numeri-relativi", "-platform", "wayland"} << QByteArray();
-    QTest::newRow("the user's argument, two dashes") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
-                                                     << QByteArrayList{"numeri-relativi", "--platform", "wayland"}
-                                                     << QByteArray();
-    QTest::newRow("a program named -platform") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
-                                               << QByteArrayList{"-platform"} << QByteArray("xcb;wayland");
-    QTest::newRow("other arguments") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
-                                     << QByteArrayList{"numeri-relativi", "-style", "fusion", "-reverse"}
-                                     << QByteArray("xcb;wayland");
-}
-
-void TestWindow::windowSystem()
-{
-    QFETCH(QByteArray, qpa);
-    QFETCH(QByteArray, wayland);
-    QFETCH(QByteArray, x11);
-    QFETCH(QByteArrayList, arguments);
-    QFETCH(QByteArray, chosen);
-    std::vector<char *> argv;
-    for (QByteArray &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    Desktop desktop = currentDesktop(int(arguments.size()), argv.data());
-    desktop.qpaPlatform = qpa;
-    desktop.waylandDisplay = wayland;
-    desktop.x11Display = x11;
-    QCOMPARE(preferredPlatform(desktop), chosen);
 }
 
 QTEST_MAIN(TestWindow)
