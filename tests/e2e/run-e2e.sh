@@ -8,5 +8,4 @@ bin=$(realpath "$1")
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-  dbus-run-session -- bash "$here/session.sh" "$bin"
+exec "$here/../kit/x-server" 1024x768 dbus-run-session -- bash "$here/session.sh" "$bin"

@@ -29,5 +29,4 @@ printf 'AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-n
 mkdir "$work/locale"
 localedef -i it_IT -f UTF-8 "$work/locale/it_IT.UTF-8" 2>/dev/null || [ -e "$work/locale/it_IT.UTF-8/LC_CTYPE" ]
 export LOCPATH=$work/locale LANG=it_IT.UTF-8 LANGUAGE=it
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-  dbus-run-session -- bash "$here/screen-reader-session.sh" "$driver" "$@"
+"$here/../kit/x-server" 1280x1024 dbus-run-session -- bash "$here/screen-reader-session.sh" "$driver" "$@"
