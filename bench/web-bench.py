@@ -8,8 +8,8 @@ import statistics
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tools', 'web'))
-from devtools import Browser, serve  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests'))
+from kit.devtools import Browser, serve  # noqa: E402
 
 site = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else 'build/web')
 loads = int(sys.argv[2]) if len(sys.argv) > 2 else 7

@@ -13,9 +13,9 @@ from gi.repository import GLib
 from PIL import ImageGrab
 
 from ear import spoken
+from kit import FAKETIME, poll
 
 BINARY = sys.argv.pop(1)
-FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 TITLE = "Giocare con i numeri relativi, per la classe IIIA del Borvano"
 
 
@@ -30,15 +30,8 @@ def pump(seconds):
 
 
 def wait_for(what, timeout=10.0):
-    end = time.monotonic() + timeout
-    while True:
-        try:
-            value = what()
-        except Exception:  # the tree may change under us while the window builds
-            value = None
-        if value or time.monotonic() > end:
-            return value
-        pump(0.05)
+    # Exception: the tree may change under us while the window builds.
+    return poll(what, timeout, 0.05, pump, Exception)
 
 
 def xdotool(*args):

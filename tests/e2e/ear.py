@@ -7,6 +7,8 @@ import re
 import subprocess
 import time
 
+from kit import poll
+
 PROBLEM = re.compile(r"Quanto fa (meno )?(\d+) più (meno )?(\d+)\?")
 
 
@@ -44,16 +46,16 @@ class Ear:
 
     def wait_for(self, pattern, timeout=15):
         """The first new utterance matching pattern; everything up to it is heard."""
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
+        def heard():
             lines = self.lines()
             for i in range(self.heard, len(lines)):
-                match = re.search(pattern, lines[i])
-                if match:
+                if match := re.search(pattern, lines[i]):
                     self.said += lines[self.heard:i + 1]
                     self.heard = i + 1
                     return match
-            time.sleep(0.1)
+        match = poll(heard, timeout, 0.1)
+        if match:
+            return match
         raise AssertionError(f"Orca never said {pattern!r}; it said {self.lines()[self.heard:]}")
 
 

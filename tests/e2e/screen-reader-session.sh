@@ -24,4 +24,4 @@ sys.argv = ["orca", "--debug-file=" + log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 ' "$NR_ORCA_LOG" >"$NR_ORCA_LOG.out" 2>&1 &
 pids+=($!)
-PYTHONPATH=$here${PYTHONPATH:+:$PYTHONPATH} /usr/bin/python3 "$@"
+PYTHONPATH=$here:$here/..${PYTHONPATH:+:$PYTHONPATH} /usr/bin/python3 "$@"

@@ -9,9 +9,9 @@ import time
 import unittest
 
 from ear import Ear, Pupil, keys, type_text
+from kit import FAKETIME
 
 BINARY = sys.argv.pop(1)
-FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 
 
 class ByEar(unittest.TestCase):

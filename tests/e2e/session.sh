@@ -8,4 +8,4 @@ trap 'kill $wm 2>/dev/null || true' EXIT
 # Screen readers switch accessibility on through this setting.
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb LANG=C.UTF-8
-/usr/bin/python3 "$here/e2e.py" "$1"
+PYTHONPATH=$here/..${PYTHONPATH:+:$PYTHONPATH} /usr/bin/python3 "$here/e2e.py" "$1"

@@ -23,9 +23,10 @@ import unittest
 
 from PIL import Image, ImageDraw, ImageFont
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tools', 'web'))
-from devtools import Browser, serve  # noqa: E402
-from webdriver import Firefox, WebKit  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from kit import poll  # noqa: E402
+from kit.devtools import Browser, serve  # noqa: E402
+from kit.webdriver import Firefox, WebKit  # noqa: E402
 
 ORCA_LOG = os.environ.get('NR_ORCA_LOG')
 # Keys as a pupil presses them by ear: the menu by F10 (its entries: the end
@@ -156,11 +157,8 @@ class Lesson:
                    if c in BOX_TITLES) > 300
 
     def wait(self, condition, what, timeout=20):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if condition():
-                return
-            self.browser.pump(0.25)
+        if poll(condition, timeout, 0.25, self.browser.pump):
+            return
         self.shot('failed')
         self.fail(f'{what}: not within {timeout} s')
 

@@ -8,12 +8,12 @@ import shutil
 import socket
 import subprocess
 import tempfile
-import time
 import urllib.request
 
 import websocket
 
-from devtools import Page
+from . import poll
+from .devtools import Page
 
 # WebDriver's code points for keys that are not characters.
 NAMED = {'Enter': '\ue006', 'Escape': '\ue00c', 'Tab': '\ue004', 'Backspace': '\ue003', 'F10': '\ue03a',
@@ -79,17 +79,11 @@ class Firefox(Page):
             ['firefox-esr', *([] if window else ['--headless']), f'--remote-debugging-port={port}',
              '--profile', self.profile, '--no-remote', '--width', '1280', '--height', '900', url],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-        deadline = time.monotonic() + 60
-        while True:
-            try:
-                # Firefox refuses a handshake that names an origin.
-                self.socket = websocket.create_connection(f'ws://127.0.0.1:{port}/session', timeout=60,
-                                                          suppress_origin=True)
-                break
-            except OSError:
-                if time.monotonic() > deadline:
-                    raise RuntimeError('Firefox did not open its WebDriver BiDi port')
-                time.sleep(0.3)
+        # Firefox refuses a handshake that names an origin.
+        self.socket = poll(lambda: websocket.create_connection(f'ws://127.0.0.1:{port}/session', timeout=60,
+                                                               suppress_origin=True), 60, 0.3, passing=OSError)
+        if not self.socket:
+            raise RuntimeError('Firefox did not open its WebDriver BiDi port')
         self.next_id = 0
         self.call('session.new', capabilities={})
         self.context = self.call('browsingContext.getTree')['contexts'][0]['context']
@@ -168,15 +162,8 @@ class WebKit(Page):
         self.driver = subprocess.Popen(['WebKitWebDriver', f'--port={port}'], env=env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.base = f'http://127.0.0.1:{port}'
-        deadline = time.monotonic() + 30
-        while True:
-            try:
-                self._request('GET', '/status')
-                break
-            except OSError:
-                if time.monotonic() > deadline:
-                    raise RuntimeError('WebKitWebDriver did not start')
-                time.sleep(0.2)
+        if not poll(lambda: self._request('GET', '/status') or True, 30, passing=OSError):
+            raise RuntimeError('WebKitWebDriver did not start')
         arch = subprocess.run(['dpkg-architecture', '-qDEB_HOST_MULTIARCH'], capture_output=True, text=True).stdout.strip()
         # The page loads while the session goes on: its listeners are the page's own.
         self.session = self._request('POST', '/session', {'capabilities': {'alwaysMatch': {

@@ -5,6 +5,7 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -12,7 +13,11 @@ import urllib.request
 
 import websocket
 
-from serve import Site, server as site_server
+from . import poll
+
+# The page served as the README's way to try it serves it.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tools', 'web'))
+from serve import Site, server as site_server  # noqa: E402
 
 
 class _Quiet(Site):
@@ -77,16 +82,11 @@ def serve(folder, head=''):
 class Page:
     """What the clients of every protocol share: waiting for the page, its pictures."""
     def wait_for(self, expression, timeout, what):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            try:
-                value = self.evaluate(expression)
-            except RuntimeError:  # a page between two documents
-                value = None
-            if value:
-                return value
-            self.pump(0.2)
-        raise AssertionError(f'{what}: not within {timeout} s')
+        # RuntimeError: a page between two documents.
+        value = poll(lambda: self.evaluate(expression), timeout, pause=self.pump, passing=RuntimeError)
+        if not value:
+            raise AssertionError(f'{what}: not within {timeout} s')
+        return value
 
     def pump(self, seconds):
         time.sleep(seconds)
@@ -123,21 +123,16 @@ class Browser(Page):
              '--remote-debugging-port=0', f'--user-data-dir={self.profile}',
              '--window-size=1280,900', url],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-        deadline = time.monotonic() + 60
         # A port of its own, which it names in its profile: another browser's never answers.
-        while True:
-            try:
-                with open(os.path.join(self.profile, 'DevToolsActivePort')) as named:
-                    port = int(named.readline())
-                with urllib.request.urlopen(f'http://127.0.0.1:{port}/json/list') as answer:
-                    pages = [t for t in json.load(answer) if t['type'] == 'page']
-                if pages:
-                    break
-            except (OSError, ValueError):  # not yet listening, or its port half written
-                pass
-            if time.monotonic() > deadline:
-                raise RuntimeError('Chromium did not open its DevTools port')
-            time.sleep(0.2)
+        def pages():
+            with open(os.path.join(self.profile, 'DevToolsActivePort')) as named:
+                port = int(named.readline())
+            with urllib.request.urlopen(f'http://127.0.0.1:{port}/json/list') as answer:
+                return [t for t in json.load(answer) if t['type'] == 'page']
+        # OSError, ValueError: not yet listening, or its port half written.
+        pages = poll(pages, 60, passing=(OSError, ValueError))
+        if not pages:
+            raise RuntimeError('Chromium did not open its DevTools port')
         self.target = pages[0]['id']
         self.socket = websocket.create_connection(pages[0]['webSocketDebuggerUrl'], timeout=60, suppress_origin=True)
         self.next_id = 0
