@@ -159,21 +159,6 @@ class Lesson:
         self.shot('failed')
         self.fail(f'{what}: not within {timeout} s')
 
-    def operands(self):
-        """The operands as painted: read until two readings agree, for a
-        busy machine may catch the window halfway through painting them."""
-        last = None
-        for _ in range(20):
-            try:
-                now = self.read_operands()
-            except ValueError:  # a box not drawn yet
-                now = None
-            if now is not None and now == last:
-                return now
-            last = now
-            self.browser.pump(0.2)
-        self.fail(f'the operands never read the same twice: {last}')
-
     def heard_operands(self):
         """The operands of the problem the page says; read off the screen, a
         busy machine's half-painted frame could give other digits."""
@@ -181,23 +166,17 @@ class Lesson:
         self.assertIsNotNone(match, self.said())
         return [(-1 if match[1] else 1) * int(match[2]), (-1 if match[3] else 1) * int(match[4])]
 
-    def read_operands(self):
-        image = self.shot('problem')
-        # The two operands: the first two cyan boxes from the left.
+    def typed(self):
+        """The answer box's text as painted: the page does not say it."""
+        image = self.shot('typed')
         row = image.crop(OPERANDS)
-        runs, start = [], None
-        for x in range(row.width + 1):
-            cyan = x < row.width and any(row.getpixel((x, y)) == (0, 255, 255) for y in range(0, row.height, 4))
-            if cyan and start is None:
-                start = x
-            elif not cyan and start is not None:
-                runs.append((start, x))
-                start = None
-        boxes = [(OPERANDS[0] + a, OPERANDS[1], OPERANDS[0] + b, OPERANDS[3]) for a, b in runs if b - a > 30]
-        values = [read_text(image, box, SANS) for box in boxes[:2]]
-        # Then the answer box.
-        self.typed = read_text(image, boxes[-1], SANS) if len(boxes) > 2 else None
-        return [int(v) for v in values]
+        cyan = lambda x: any(row.getpixel((x, y)) == (0, 255, 255) for y in range(0, row.height, 4))
+        left = right = ANSWER[0] - OPERANDS[0]
+        while left > 0 and cyan(left - 1):
+            left -= 1
+        while right < row.width and cyan(right):
+            right += 1
+        return read_text(image, (OPERANDS[0] + left, OPERANDS[1], OPERANDS[0] + right, OPERANDS[3]), SANS)
 
     def type_text(self, text, keypad=False):
         for c in text:
@@ -248,7 +227,7 @@ class Lesson:
 
         # Painted in the problem's colours; a right answer on the keypad, the
         # keys in the answer box from the start.
-        self.operands()
+        self.wait(lambda: self.said().startswith('Quanto fa '), 'the first problem said')
         first, second = self.heard_operands()
         self.assertRegex(self.said(), rf'^Quanto fa .* Scrivi il risultato e premi Invio\.$')
         # The colour comes from the operands' magnitudes, drawn with a sign of their own.
@@ -416,7 +395,7 @@ class Lesson:
         b.wait_for("document.activeElement instanceof HTMLInputElement", 10, 'an editable element focused')
         b.call('Input.insertText', text='-')
         b.call('Input.insertText', text='9x9')
-        self.wait(lambda: self.operands() and self.typed == '-99', 'the text typed whole')
+        self.wait(lambda: self.typed() == '-99', 'the text typed whole')
         self.enter()
         self.wait(lambda: self.said().endswith('Esatte 0, errate 1, totali 1.'), 'the answer graded')
         self.wait(lambda: self.shot('tablet').getpixel(BACKGROUND) == (0, 0, 0), 'the window black')
