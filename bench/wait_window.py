@@ -9,6 +9,9 @@ import time
 
 from Xlib import X, display
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests'))
+from kit import poll  # noqa: E402
+
 name, idle = sys.argv[1], float(sys.argv[2])
 program = sys.argv[3:]
 screen = display.Display().screen()
@@ -40,10 +43,8 @@ def rss_kib(pid):
 start = time.monotonic()
 process = subprocess.Popen(program)
 try:
-    while not viewable(screen.root):
-        if time.monotonic() - start > 20:
-            sys.exit("the window did not appear")
-        time.sleep(0.002)
+    if not poll(lambda: viewable(screen.root), 20, 0.002):
+        sys.exit("the window did not appear")
     shown = time.monotonic() - start
     time.sleep(1.0)
     rss = rss_kib(process.pid)

@@ -9,6 +9,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests'))
+from kit import poll  # noqa: E402
 from kit.devtools import Browser, serve  # noqa: E402
 
 site = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else 'build/web')
@@ -41,12 +42,9 @@ for _ in range(loads):
         browser.call('Network.setCacheDisabled', cacheDisabled=True)
         start = time.monotonic()
         browser.call('Page.navigate', url=url)
-        while True:
-            if browser.evaluate("!!document.getElementById('gioco')") and browser.evaluate(painted) \
-                    and browser.screenshot().getpixel((600, 70)) == (0, 255, 255):
-                break
-            if time.monotonic() - start > 60:
-                raise SystemExit('the game did not paint within 60 s')
+        if not poll(lambda: browser.evaluate("!!document.getElementById('gioco')") and browser.evaluate(painted)
+                    and browser.screenshot().getpixel((600, 70)) == (0, 255, 255), 60, 0):
+            raise SystemExit('the game did not paint within 60 s')
         times.append(time.monotonic() - start)
     finally:
         browser.close()
