@@ -52,15 +52,19 @@ int main(int argc, char *argv[])
     QtRandom random;
     Tavola tavola(Services{boxes, system, clock, timeText, random});
     boxes.setOwner(&tavola);
-    // The rest of the start once the event loop runs, in two steps: a page's
-    // browser paints and answers between them, rather than after one long wait.
+    // The rest of the start once the event loop runs, in steps (the faces, the
+    // controls, the window shown): a page's browser paints and answers between
+    // them, rather than after one long wait.
     QTimer::singleShot(0, &tavola, [&tavola] {
         addBundledFonts();
         // Menus and boxes in the window's own sans family, at the desktop's size.
         QFont font = QApplication::font();
         font.setFamily(QString::fromLatin1(installedFamily("MS Sans Serif")));
         QApplication::setFont(font);
-        QTimer::singleShot(0, &tavola, &Tavola::showForm);
+        QTimer::singleShot(0, &tavola, [&tavola] {
+            tavola.prepareForm();
+            QTimer::singleShot(0, &tavola, &Tavola::showForm);
+        });
     });
     return QApplication::exec();
 }

@@ -74,10 +74,15 @@ void Tavola::load()
     m_activatePending = true;
 }
 
-void Tavola::showForm()
+void Tavola::prepareForm()
 {
     if (!m_c.form)
         load();
+}
+
+void Tavola::showForm()
+{
+    prepareForm();
     show();
     if (m_activatePending) {
         m_activatePending = false;

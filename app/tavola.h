@@ -22,6 +22,9 @@ public:
     // Shows the window, loading it first when it is not loaded; a fresh
     // load then runs its Resize and Activate events.
     void showForm();
+    // Loads the controls without showing them, when not loaded: a start can
+    // build them and draw them in two turns of the event loop.
+    void prepareForm();
     // Discards the controls; the window object and the game state stay.
     void unload();
 

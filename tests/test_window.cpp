@@ -17,6 +17,7 @@ class TestWindow : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
+    void startUp_data();
     void startUp();
     void rightAnswer();
     void wrongAnswer();
@@ -65,8 +66,21 @@ void TestWindow::cleanup()
     WindowFixture::flushDeletes();
 }
 
+void TestWindow::startUp_data()
+{
+    QTest::addColumn<bool>("builtFirst");
+    QTest::newRow("shown at once") << false;
+    QTest::newRow("built, then shown") << true;
+}
+
 void TestWindow::startUp()
 {
+    QFETCH(bool, builtFirst);
+    if (builtFirst) {
+        cleanup();
+        f.random = FakeRandom();
+        QVERIFY(f.open(false, true));
+    }
     QCOMPARE(f.window->windowTitle(), Tavola::dedication);
     QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-10"));
     QCOMPARE(f.c().lblNum2->text(), QStringLiteral("10"));
@@ -77,6 +91,7 @@ void TestWindow::startUp()
     QVERIFY(f.c().txtAnswer->hasFocus());
     QVERIFY(!f.c().cmdNext->isEnabled());
     QCOMPARE(f.c().form->palette().color(QPalette::Window), QColor(200, 200, 255));
+    QCOMPARE(f.random.reseeds, 2);  // one problem posed, each reseeding twice
 }
 
 void TestWindow::rightAnswer()

@@ -23,9 +23,17 @@ struct WindowFixture
 
     // ticking false: the clock ticks only when a test calls it, not when a busy
     // machine lets half a second pass before a check.
-    bool open(bool ticking = true)
+    // builtFirst: the controls built a turn of the event loop before the
+    // window is shown, as the program starts.
+    bool open(bool ticking = true, bool builtFirst = false)
     {
         window = std::make_unique<Tavola>(Services{boxes, system, clock, timeText, random});
+        if (builtFirst) {
+            window->prepareForm();
+            if (window->isVisible() || !c().form)
+                return false;
+            QCoreApplication::processEvents();
+        }
         window->showForm();
         if (!ticking)
             window->controls().Timer1->stop();
