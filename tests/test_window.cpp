@@ -17,7 +17,6 @@ class TestWindow : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void startUp_data();
     void startUp();
     void rightAnswer();
     void wrongAnswer();
@@ -66,21 +65,8 @@ void TestWindow::cleanup()
     WindowFixture::flushDeletes();
 }
 
-void TestWindow::startUp_data()
-{
-    QTest::addColumn<bool>("builtFirst");
-    QTest::newRow("shown at once") << false;
-    QTest::newRow("built, then shown") << true;
-}
-
 void TestWindow::startUp()
 {
-    QFETCH(bool, builtFirst);
-    if (builtFirst) {
-        cleanup();
-        f.random = FakeRandom();
-        QVERIFY(f.open(false, true));
-    }
     QCOMPARE(f.window->windowTitle(), Tavola::dedication);
     QCOMPARE(f.c().lblNum1->text(), QStringLiteral("-10"));
     QCOMPARE(f.c().lblNum2->text(), QStringLiteral("10"));

@@ -23,17 +23,12 @@ struct WindowFixture
 
     // ticking false: the clock ticks only when a test calls it, not when a busy
     // machine lets half a second pass before a check.
-    // builtFirst: the controls built a turn of the event loop before the
-    // window is shown, as the program starts.
-    bool open(bool ticking = true, bool builtFirst = false)
+    bool open(bool ticking = true)
     {
         window = std::make_unique<Tavola>(Services{boxes, system, clock, timeText, random});
-        if (builtFirst) {
-            window->prepareForm();
-            if (window->isVisible() || !c().form)
-                return false;
-            QCoreApplication::processEvents();
-        }
+        // Built a turn of the event loop before it is shown, as the program starts.
+        window->prepareForm();
+        QCoreApplication::processEvents();
         window->showForm();
         if (!ticking)
             window->controls().Timer1->stop();
