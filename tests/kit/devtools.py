@@ -192,11 +192,6 @@ class Browser(Page):
     def open(self, url):
         self.call('Page.navigate', url=url)
 
-    def before_each_page(self, script):
-        """Runs script in every page opened from now on, before the page's own."""
-        self.call('Page.enable')
-        self.call('Page.addScriptToEvaluateOnNewDocument', source=script)
-
     def hide(self):
         """Another tab in front of the page's; returns what brings it back."""
         other = self.call('Target.createTarget', url='about:blank')['targetId']

@@ -42,8 +42,15 @@ ANSWER = (600, 70)
 BACKGROUND = (300, 225)
 EXIT = (172, 435)
 # The test's first script in the page: it records every error the page
-# meets and every tone it starts.
+# meets, every tone it starts and what it had said when its offline copy began.
 PROBE = '''
+if (window.ServiceWorkerContainer) {
+  const register = ServiceWorkerContainer.prototype.register;
+  ServiceWorkerContainer.prototype.register = function (...a) {
+    window.nrSaidAtCopy = document.getElementById('parlato').textContent;
+    return register.apply(this, a);
+  };
+}
 window.nrErrors = [];
 addEventListener('error', e => nrErrors.push(String(e.message)));
 addEventListener('unhandledrejection', e => nrErrors.push('unhandled rejection: ' + String(e.reason)));
@@ -135,16 +142,6 @@ class Lesson:
 
     def test_a_lesson_in_the_browser(self):
         b = self.browser
-        # What the page had said when its offline copy was begun.
-        watched = hasattr(b, 'before_each_page')
-        if watched:
-            b.before_each_page('''(() => {
-              const register = ServiceWorkerContainer.prototype.register;
-              ServiceWorkerContainer.prototype.register = function (...args) {
-                window.nrSaidAtCopy = document.getElementById('parlato').textContent;
-                return register.apply(this, args);
-              };
-            })()''')
         start = time.monotonic()
         self.open_page()
         print(f'first frame after {time.monotonic() - start:.1f} s')
@@ -152,8 +149,8 @@ class Lesson:
         self.assertNotIn('user-scalable', b.evaluate("document.querySelector('meta[name=viewport]').content"))
         # A first visit brings the program once: the offline copy only asks whether it changed.
         b.wait_for('navigator.serviceWorker.ready.then(r => !!r.active)', 30, 'the offline copy')
-        if watched:  # the copy's work is not the start's: begun with the first problem on screen
-            self.assertRegex(b.evaluate('window.nrSaidAtCopy'), r'^Quanto fa ')
+        # The copy's work is not the start's: begun with the first problem on screen.
+        self.assertRegex(b.evaluate('window.nrSaidAtCopy'), r'^Quanto fa ')
         fetched = [status for path, status in self.server.answered if path.endswith('.wasm')]
         if b.keeps_http_cache:
             self.assertEqual(fetched, [200, 304])
